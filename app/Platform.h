@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/ProgramFolder.h"
+
+#include <array>
+#include <functional>
+
+class Clock;
+class RandomSource;
+class SoundChannel;
+class ConnectionCheck;
+class InputBox;
+class MessageBox;
+class Shell;
+
+// Everything that makes the trainer non-deterministic or platform-bound, handed in from outside:
+// the real program passes the system's own, tests pass fakes. Nothing here is owned.
+struct Platform {
+    Clock* clock = nullptr;
+    RandomSource* random = nullptr;
+    // Key sound, error sound, spoken mnemonic, music and recitation (endless repeat).
+    std::array<SoundChannel*, 4> channels{};
+    ProgramFolder folder{QString()};
+    std::function<int()> screenWidth;
+    ConnectionCheck* connection = nullptr;
+    InputBox* inputBox = nullptr;
+    MessageBox* messageBox = nullptr;
+    Shell* shell = nullptr;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the program and its data (sound pack, settings, feature description).
+class ProgramFolder {
+public:
+    explicit ProgramFolder(QString folder) : folder_(std::move(folder)) {}
+
+    const QString& path() const { return folder_; }
+
+    // The folder, a separator unless the folder already ends in one, then the relative path
+    // (written with '/'), all in the platform's separators.
+    QString file(const QString& relative) const;
+
+private:
+    QString folder_;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+class FallingLabel;
+class MenuTree;
+class PracticeState;
+class ProgramFolder;
+class RandomSource;
+class SoundChannel;
+
+// Chooses the next target (`zifu`): a random code from the set of the checked display style.
+// It also prepares the falling label for the new target and, with spoken key names on, says
+// the new target's name on the key-sound channel.
+class TargetSelector {
+public:
+    TargetSelector(PracticeState& state, const MenuTree& menus, FallingLabel& falling,
+                   RandomSource& random, SoundChannel& keySound, const ProgramFolder& folder);
+
+    // Does nothing once the run is complete. Otherwise stores a new target in `mubiao`, a new
+    // left edge in `hengzuobiao`, sets `xialuobushu` to -2 and the label's font size.
+    void zifu();
+
+private:
+    PracticeState& state_;
+    const MenuTree& menus_;
+    FallingLabel& falling_;
+    RandomSource& random_;
+    SoundChannel& keySound_;
+    const ProgramFolder& folder_;
+};

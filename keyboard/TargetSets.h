@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+
+// The sets of target codes a display style draws from.
+enum class TargetSet {
+    DigitsAndCapitals,    // styles 0 and 5
+    Capitals,             // styles 1 and 7
+    Digits,               // styles 2 and 8
+    DigitsAndSmall,       // style 6
+    AllKeysCapitals,      // styles 3 and 9
+    AllKeysSmall,         // style 10
+    AllCharacters,        // style 11, and whatever else is checked
+};
+
+namespace TargetSets {
+
+// The set of the checked display style, testing the style items in a fixed order: the pairs
+// 0/5, 1/7, 2/8, then 6, 3/9, 10, and otherwise every printable character.
+TargetSet forCheckedStyle(const std::function<bool(int styleIndex)>& isChecked);
+
+bool contains(TargetSet set, int code);
+
+// The 21 codes of keys other than digits and letters that can light up: the named keys, the
+// space and the eleven unshifted punctuation characters.
+bool isOtherKey(int code);
+
+} // namespace TargetSets

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "practice/Clock.h"
+
+#include <QElapsedTimer>
+
+// The computer's clocks: a monotonic timer started with the program, and the time of day.
+class SystemClock final : public Clock {
+public:
+    SystemClock();
+    double monotonicSeconds() const override;
+    double secondsSinceMidnight() const override;
+
+private:
+    QElapsedTimer elapsed_;
+};

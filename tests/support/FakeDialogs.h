@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/InputBox.h"
+#include "app/MessageBox.h"
+#include "app/Shell.h"
+#include "web/ConnectionCheck.h"
+
+#include <QStringList>
+
+// Answers prompts from a queue and records what was asked.
+class FakeInputBox final : public InputBox {
+public:
+    QStringList answers;
+    QStringList prompts;
+    QString lastTitle;
+
+    QString ask(const QString& prompt, const QString& title, const QString&) override {
+        prompts << prompt;
+        lastTitle = title;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
+
+class FakeMessageBox final : public MessageBox {
+public:
+    QStringList titles;
+    QStringList texts;
+
+    void showWarning(const QString& title, const QString& text) override {
+        titles << title;
+        texts << text;
+    }
+};
+
+class FakeShell final : public Shell {
+public:
+    QStringList edited;
+    QStringList opened;
+
+    void openInEditor(const QString& path) override { edited << path; }
+    void openAddress(const QString& address) override { opened << address; }
+};
+
+class FakeConnection final : public ConnectionCheck {
+public:
+    bool online = false;
+    int asked = 0;
+
+    bool isOnline() override {
+        ++asked;
+        return online;
+    }
+};
