@@ -1,0 +1,161 @@
+#include "app/Form1.h"
+
+#include "app/MenuBarPanel.h"
+#include "app/PopupMenus.h"
+#include "app/SongFont.h"
+#include "app/Twips.h"
+#include "app/WindowCaption.h"
+#include "keyboard/KeyboardView.h"
+#include "practice/FingerPanel.h"
+#include "practice/KeyEventMapper.h"
+#include "practice/PracticeArea.h"
+#include "practice/StatisticsPanel.h"
+#include "web/ConnectionCheck.h"
+#include "web/WebPeriphery.h"
+
+#include "Version.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+
+Form1::Form1(const Platform& platform, QWidget* parent)
+    : QWidget(parent), trainer_(platform, this),
+      background_(QStringLiteral(":/keyvora/background.png")) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Keyvora "));
+    setWindowIcon(QIcon(QStringLiteral(":/keyvora/keyvora.png")));
+    setFont(SongFont::make(9));
+    resize(Twips::px(11880), Twips::px(8190));
+    setMouseTracking(true);
+
+    popupMenus_ = new PopupMenus(trainer_.menus, this);
+    statistics_ = new StatisticsPanel(this, trainer_.state);
+    practiceArea_ = new PracticeArea(this, trainer_.falling, trainer_.keyboard);
+    fingers_ = new FingerPanel(this, trainer_.fingers);
+    buildTitleBanner();
+    web_ = new WebPeriphery(this, platform);
+    // The highlight and the bar go last, so that they lie above the banner's margin.
+    menuBar_ = new MenuBarPanel(this, *popupMenus_);
+    wirePanels();
+
+    qApp->installEventFilter(this);
+    load();
+}
+
+Form1::~Form1() { qApp->removeEventFilter(this); }
+
+void Form1::buildTitleBanner() {
+    label1_ = new QLabel(trainer_.styles.banner(), this);
+    label1_->setObjectName(QStringLiteral("Label1_0"));
+    label1_->setGeometry(Twips::rect(900, 540, 10875, 435));
+    label1_->setFont(SongFont::make(18, true));
+    label1_->setAlignment(Qt::AlignCenter);
+    label1_->setStyleSheet(QStringLiteral("color: red; background-color: rgb(215, 220, 248);"));
+    label1_->setMouseTracking(true);
+    label1_->installEventFilter(this);
+}
+
+void Form1::wirePanels() {
+    Trainer& t = trainer_;
+    connect(&t, &Trainer::fileMenuRequested, this, &Form1::popUpFileMenu);
+    connect(&t, &Trainer::exitRequested, this, &QWidget::close);
+
+    connect(&t.styles, &DisplayStyles::bannerChanged, label1_, &QLabel::setText);
+    connect(&t.styles, &DisplayStyles::keyboardShownChanged, practiceArea_,
+            &PracticeArea::setKeyboardShown);
+    connect(&t.run, &RunController::countdownChanged, this, [this] {
+        practiceArea_->setCountdown(trainer_.run.countdownVisible(),
+                                    trainer_.run.countdownNumber());
+    });
+
+    connect(statistics_, &StatisticsPanel::contextMenuRequested, this, &Form1::popUpFileMenu);
+    connect(statistics_, &StatisticsPanel::hovered, menuBar_, &MenuBarPanel::hideHighlight);
+    connect(practiceArea_, &PracticeArea::contextMenuRequested, this, &Form1::popUpFileMenu);
+
+    KeyboardView* keys = practiceArea_->keyboard();
+    connect(keys, &KeyboardView::contextMenuRequested, this, &Form1::popUpFileMenu);
+    connect(keys, &KeyboardView::frameHovered, this, [this] {
+        menuBar_->hideHighlight();
+        trainer_.wubi.hoverFrame();
+    });
+    connect(keys, &KeyboardView::keyHovered, &t.wubi, &WubiMnemonics::hoverKey);
+    connect(keys, &KeyboardView::keyClicked, &t.wubi, &WubiMnemonics::clickKey);
+    connect(&t.wubi.label(), &MnemonicLabel::changed, keys, [this] {
+        const MnemonicLabel& label = trainer_.wubi.label();
+        practiceArea_->keyboard()->setMnemonic(label.visible(), label.keyIndex(), label.text());
+    });
+}
+
+void Form1::load() {
+    setWindowTitle(WindowCaption::caption(Version::major, Version::minor, Version::revision));
+    // There is no native menu bar: the menus appear only as pop-ups.
+    const auto& screenWidth = trainer_.platform().screenWidth;
+    if (screenWidth && screenWidth() <= 800)
+        setWindowState(Qt::WindowMaximized);
+    trainer_.load();
+    web_->start();
+}
+
+void Form1::popUpFileMenu() { popupMenus_->wenjian()->popup(QCursor::pos()); }
+
+bool Form1::belongsToWindow(QObject* object) const {
+    for (auto* w = qobject_cast<QWidget*>(object); w; w = w->parentWidget()) {
+        if (w == this)
+            return true;
+        if (w->isWindow())
+            return false;
+    }
+    return false;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // Every key pressed in the window reaches the key handler first, whichever control has the
+    // focus; no key moves the focus or presses a button.
+    if (event->type() == QEvent::KeyPress && belongsToWindow(watched)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (const auto vk = KeyEventMapper::map(key->key(), key->modifiers()))
+            trainer_.keyInput.keyDown(vk->code, vk->state);
+        return true;
+    }
+    if (event->type() == QEvent::ShortcutOverride && belongsToWindow(watched)) {
+        event->accept();
+        return true;
+    }
+    if (watched == label1_ && event->type() == QEvent::MouseMove)
+        menuBar_->hideHighlight();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    menuBar_->hideHighlight();
+    web_->resetLinks();
+    QWidget::mouseMoveEvent(event);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        popUpFileMenu();
+    QWidget::mouseReleaseEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        trainer_.unload();
+        web_->closePopup();
+        ConnectionCheck* connection = trainer_.platform().connection;
+        if (connection && connection->isOnline())
+            emit programEndRequested();
+    }
+    event->accept();
+}

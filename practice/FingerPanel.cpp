@@ -1,0 +1,65 @@
+#include "practice/FingerPanel.h"
+
+#include "app/SongFont.h"
+#include "app/Twips.h"
+#include "practice/FingerIndicators.h"
+
+#include <QPushButton>
+
+namespace {
+
+constexpr std::array<int, 8> fingerLeft = {5100, 5640, 6180, 6720, 7740, 8280, 8820, 9360};
+constexpr std::array<int, 2> shiftLeft = {3900, 9900};
+constexpr int buttonTop = 7080;
+
+const char* const offStyle = "background-color: rgb(128, 128, 0);";
+const char* const litStyle = "background-color: rgb(128, 255, 128);";
+
+const char* const fingerNames[] = {"左手小指", "左手无名指", "左手中指", "左手食指",
+                                   "右手食指", "右手中指",   "右手无名指", "右手小指"};
+
+QPushButton* makeButton(QWidget* window, const QString& name, const QRect& geometry) {
+    auto* button = new QPushButton(window);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(QString::fromLatin1(offStyle));
+    button->setProperty("lit", false);
+    return button;
+}
+
+void setLit(QPushButton* button, bool lit) {
+    if (button->property("lit").toBool() == lit)
+        return;
+    button->setProperty("lit", lit);
+    button->setStyleSheet(QString::fromLatin1(lit ? litStyle : offStyle));
+}
+
+} // namespace
+
+FingerPanel::FingerPanel(QWidget* window, const FingerIndicators& indicators)
+    : QObject(window), indicators_(indicators) {
+    for (std::size_t i = 0; i < fingers_.size(); ++i) {
+        fingers_[i] = makeButton(window, QStringLiteral("Command2_%1").arg(i),
+                                 Twips::rect(fingerLeft[i], buttonTop, 375, 375));
+        fingers_[i]->setAccessibleName(QString::fromUtf8(fingerNames[i]));
+    }
+    for (std::size_t i = 0; i < shifts_.size(); ++i) {
+        shifts_[i] = makeButton(window, QStringLiteral("Command3_%1").arg(i),
+                                Twips::rect(shiftLeft[i], buttonTop, 1035, 375));
+        shifts_[i]->setText(QStringLiteral("Shift"));
+        shifts_[i]->setFont(SongFont::make(12, true));
+        shifts_[i]->setAccessibleName(i == 0 ? QStringLiteral("左 Shift") : QStringLiteral("右 Shift"));
+    }
+    connect(&indicators_, &FingerIndicators::changed, this, &FingerPanel::refresh);
+    refresh();
+}
+
+bool FingerPanel::isLit(const QPushButton* button) { return button->property("lit").toBool(); }
+
+void FingerPanel::refresh() {
+    for (std::size_t i = 0; i < fingers_.size(); ++i)
+        setLit(fingers_[i], indicators_.fingerLit(int(i)));
+    for (std::size_t i = 0; i < shifts_.size(); ++i)
+        setLit(shifts_[i], indicators_.shiftLit(int(i)));
+}

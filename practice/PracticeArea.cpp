@@ -1,0 +1,97 @@
+#include "practice/PracticeArea.h"
+
+#include "app/SongFont.h"
+#include "app/Twips.h"
+#include "keyboard/FallingLabel.h"
+#include "keyboard/KeyboardView.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+QLabel* countdownPart(QWidget* parent, const QString& name, const QString& text,
+                      const QRect& geometry, const char* colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(SongFont::make(21.75, true));
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
+                             .arg(QString::fromLatin1(colour)));
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const KeyboardModel& keys)
+    : QObject(window), falling_(falling) {
+    picture1_ = new QFrame(window);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setGeometry(Twips::rect(3720, 1200, 7455, 5775));
+    picture1_->setFrameShape(QFrame::Panel);
+    picture1_->setFrameShadow(QFrame::Sunken);
+    picture1_->setStyleSheet(QStringLiteral("QFrame#Picture1 { background-color: rgb(224, 224, 224); }"));
+    picture1_->installEventFilter(this);
+
+    xialuozifu_ = new QLabel(picture1_);
+    xialuozifu_->setObjectName(QStringLiteral("xialuozifu"));
+    xialuozifu_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    xialuozifu_->setStyleSheet(QStringLiteral("color: magenta; background-color: rgb(224, 224, 224);"));
+    // The falling character takes its own clicks, so a right click on it opens no menu.
+    xialuozifu_->installEventFilter(this);
+
+    daojishi3_ = countdownPart(picture1_, QStringLiteral("daojishi_3"), QStringLiteral("倒计时：  秒"),
+                               Twips::rect(2340, 4860, 2895, 555), "blue");
+    daojishi4_ = countdownPart(picture1_, QStringLiteral("daojishi_4"), QStringLiteral("5"),
+                               Twips::rect(4080, 4860, 555, 555), "red");
+
+    keyboard_ = new KeyboardView(keys, picture1_);
+    keyboard_->setObjectName(QStringLiteral("Frame2"));
+    keyboard_->move(Twips::px(60), Twips::px(-60));
+    keyboard_->raise();
+
+    connect(&falling_, &FallingLabel::changed, this, &PracticeArea::showFalling);
+    showFalling();
+}
+
+QLabel* PracticeArea::countdownLabel(int i) const { return i == 3 ? daojishi3_ : daojishi4_; }
+
+void PracticeArea::setCountdown(bool visible, const QString& number) {
+    keyboard_->setCountdown(visible, number);
+    if (daojishi4_->text() != number)
+        daojishi4_->setText(number);
+    daojishi3_->setVisible(visible);
+    daojishi4_->setVisible(visible);
+}
+
+void PracticeArea::setKeyboardShown(bool shown) { keyboard_->setVisible(shown); }
+
+void PracticeArea::showFalling() {
+    if (xialuozifu_->text() != falling_.caption())
+        xialuozifu_->setText(falling_.caption());
+    xialuozifu_->setFont(SongFont::make(falling_.fontPoints(), true));
+    xialuozifu_->setGeometry(Twips::rect(falling_.left(), falling_.top(), 3075, 1155));
+}
+
+bool PracticeArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == xialuozifu_) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (watched == picture1_ && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton)
+            emit contextMenuRequested(mouse->globalPosition().toPoint());
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "practice/PracticeState.h"
+
+#include <QMap>
+#include <QObject>
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+// The statistics panel `Frame1` ("测试项目"): captions and units in `Label2`, the figures in
+// `Label3`. It only shows the practice state; each label is rewritten when its text changes.
+class StatisticsPanel : public QObject {
+    Q_OBJECT
+public:
+    StatisticsPanel(QWidget* window, const PracticeState& state);
+
+    QFrame* frame() const { return frame1_; }
+    // Label2(i) for the captions, units and the tenths; Label3(i) for the figures.
+    QLabel* caption(int i) const { return label2_.value(i); }
+    QLabel* value(int i) const { return label3_.value(i); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    void contextMenuRequested(const QPoint& globalPos);
+    void hovered();
+
+private:
+    QLabel* labelFor(StatLabel which) const;
+    void show(StatLabel which);
+
+    const PracticeState& state_;
+    QFrame* frame1_ = nullptr;
+    QMap<int, QLabel*> label2_;
+    QMap<int, QLabel*> label3_;
+};

@@ -1,0 +1,99 @@
+// Draws the window background and the program icon into PNG files at build time, so the
+// pictures are ours and reproducible from this source.
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cstdio>
+
+namespace {
+
+QImage background() {
+    QImage image(800, 600, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient sky(0, 0, 0, 600);
+    sky.setColorAt(0.0, QColor(244, 247, 253));
+    sky.setColorAt(0.45, QColor(224, 232, 248));
+    sky.setColorAt(1.0, QColor(198, 212, 238));
+    p.fillRect(image.rect(), sky);
+
+    // A calm band behind the drawn menu bar, so its captions read well.
+    p.fillRect(QRect(0, 0, 800, 22), QColor(250, 251, 255));
+    p.setPen(QColor(205, 214, 234));
+    p.drawLine(0, 22, 800, 22);
+
+    // Faint key caps scattered towards the lower right, like a keyboard seen from afar.
+    p.setPen(Qt::NoPen);
+    for (int row = 0; row < 9; ++row) {
+        for (int col = 0; col < 22; ++col) {
+            const int x = col * 38 + (row % 2) * 19 - 10;
+            const int y = 240 + row * 40;
+            const double fade = (double(x) / 800.0 + double(y - 240) / 360.0) / 2.0;
+            if (fade < 0.25)
+                continue;
+            p.setBrush(QColor(255, 255, 255, int(10 + 28 * fade)));
+            p.drawRoundedRect(QRectF(x, y, 30, 30), 5, 5);
+        }
+    }
+
+    // A soft glow at the top left where the statistics stand.
+    QRadialGradient glow(QPointF(120, 160), 260);
+    glow.setColorAt(0.0, QColor(255, 255, 255, 90));
+    glow.setColorAt(1.0, QColor(255, 255, 255, 0));
+    p.fillRect(image.rect(), glow);
+    return image;
+}
+
+QImage icon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+
+    QLinearGradient body(0, 0, 0, 256);
+    body.setColorAt(0.0, QColor(88, 140, 230));
+    body.setColorAt(1.0, QColor(38, 78, 170));
+    p.setPen(Qt::NoPen);
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(8, 8, 240, 240), 48, 48);
+
+    // A light key cap with its shadow.
+    p.setBrush(QColor(20, 40, 100, 90));
+    p.drawRoundedRect(QRectF(52, 60, 152, 152), 26, 26);
+    p.setBrush(QColor(255, 255, 214));
+    p.drawRoundedRect(QRectF(48, 48, 152, 152), 26, 26);
+
+    // The letter K drawn as strokes, green like a lit key.
+    QPen pen(QColor(40, 150, 70), 22, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.drawLine(QPointF(96, 82), QPointF(96, 166));
+    p.drawLine(QPointF(158, 82), QPointF(104, 126));
+    p.drawLine(QPointF(112, 120), QPointF(160, 166));
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    bool ok = background().save(out.filePath(QStringLiteral("background.png")));
+    ok = icon(256).save(out.filePath(QStringLiteral("keyvora.png"))) && ok;
+    ok = icon(32).save(out.filePath(QStringLiteral("keyvora-32.png"))) && ok;
+    ok = icon(16).save(out.filePath(QStringLiteral("keyvora-16.png"))) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian 12 machine, builds Keyvora, then either starts the
+# trainer ("run") or runs every test ("test").
+set -euo pipefail
+
+mode="${1:-run}"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${KEYVORA_BUILD_DIR:-$here/build/release}"
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev libsdl2-mixer-dev
+  qt6-qpa-plugins espeak-ng sox libsox-fmt-all fonts-arphic-uming
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build" --parallel "$(nproc)"
+
+case "$mode" in
+  run)
+    exec "$build/program/keyvora"
+    ;;
+  test)
+    cd "$build"
+    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+      ctest --output-on-failure --parallel "$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
