@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+
+class MenuTree;
+class PracticeState;
+
+// The eight finger buttons and the two Shift buttons below the keyboard. During a run the
+// button of the finger that strikes the target blinks; in the all-characters falling style the
+// Shift key of the other hand is lit when the target needs Shift.
+class FingerIndicators : public QObject {
+    Q_OBJECT
+public:
+    FingerIndicators(PracticeState& state, const MenuTree& menus, QObject* parent = nullptr);
+
+    // The finger step of each statistics tick.
+    void tick();
+
+    // Finger buttons 0..7: left little, ring, middle, index, right index, middle, ring, little.
+    bool fingerLit(int i) const;
+    // Shift buttons: 0 left, 1 right.
+    bool shiftLit(int i) const;
+
+    // The blink phase `shanshuo`, 0..4; the finger is lit while it is below 3.
+    int shanshuo() const { return shanshuo_; }
+
+    // The finger that strikes a target, 0..7, or -1 for the space (a thumb) and for codes that
+    // are no target.
+    static int fingerOf(int code);
+    // Whether the target's character is typed with Shift held.
+    static bool needsShift(int code);
+
+signals:
+    // Some button turned on or off.
+    void changed();
+
+private:
+    void show(const std::array<bool, 8>& fingers, const std::array<bool, 2>& shifts);
+
+    PracticeState& state_;
+    const MenuTree& menus_;
+    int shanshuo_ = 0;
+    std::array<bool, 8> fingers_{};
+    std::array<bool, 2> shifts_{};
+};

@@ -1,0 +1,114 @@
+#include "practice/KeyEventMapper.h"
+
+#include <array>
+
+namespace {
+
+struct KeyCode {
+    int qtKey;
+    int code;
+};
+
+// Keys of the numeric keypad that have codes of their own on Windows. Qt reports them with the
+// same key values as their twins of the main block and marks them with the keypad modifier.
+constexpr std::array keypadKeys = {
+    KeyCode{Qt::Key_0, 96},      KeyCode{Qt::Key_1, 97},         KeyCode{Qt::Key_2, 98},
+    KeyCode{Qt::Key_3, 99},      KeyCode{Qt::Key_4, 100},        KeyCode{Qt::Key_5, 101},
+    KeyCode{Qt::Key_6, 102},     KeyCode{Qt::Key_7, 103},        KeyCode{Qt::Key_8, 104},
+    KeyCode{Qt::Key_9, 105},     KeyCode{Qt::Key_Asterisk, 106}, KeyCode{Qt::Key_Plus, 107},
+    KeyCode{Qt::Key_Minus, 109}, KeyCode{Qt::Key_Period, 110},   KeyCode{Qt::Key_Comma, 110},
+    KeyCode{Qt::Key_Slash, 111}, KeyCode{Qt::Key_Enter, 13},
+};
+
+// Every other key. Qt names a key by the character it typed, so the two characters of one
+// punctuation or digit key both lead to that key's code.
+// clang-format off
+constexpr std::array keys = {
+    // Digit row, shifted characters (the digits themselves are a range).
+    KeyCode{Qt::Key_Exclam, 49},      KeyCode{Qt::Key_At, 50},
+    KeyCode{Qt::Key_NumberSign, 51},  KeyCode{Qt::Key_Dollar, 52},
+    KeyCode{Qt::Key_Percent, 53},     KeyCode{Qt::Key_AsciiCircum, 54},
+    KeyCode{Qt::Key_Ampersand, 55},   KeyCode{Qt::Key_Asterisk, 56},
+    KeyCode{Qt::Key_ParenLeft, 57},   KeyCode{Qt::Key_ParenRight, 48},
+    // Punctuation keys, unshifted and shifted character.
+    KeyCode{Qt::Key_Semicolon, 186},  KeyCode{Qt::Key_Colon, 186},
+    KeyCode{Qt::Key_Equal, 187},      KeyCode{Qt::Key_Plus, 187},
+    KeyCode{Qt::Key_Comma, 188},      KeyCode{Qt::Key_Less, 188},
+    KeyCode{Qt::Key_Minus, 189},      KeyCode{Qt::Key_Underscore, 189},
+    KeyCode{Qt::Key_Period, 190},     KeyCode{Qt::Key_Greater, 190},
+    KeyCode{Qt::Key_Slash, 191},      KeyCode{Qt::Key_Question, 191},
+    KeyCode{Qt::Key_QuoteLeft, 192},  KeyCode{Qt::Key_AsciiTilde, 192},
+    KeyCode{Qt::Key_BracketLeft, 219},  KeyCode{Qt::Key_BraceLeft, 219},
+    KeyCode{Qt::Key_Backslash, 220},    KeyCode{Qt::Key_Bar, 220},
+    KeyCode{Qt::Key_BracketRight, 221}, KeyCode{Qt::Key_BraceRight, 221},
+    KeyCode{Qt::Key_Apostrophe, 222},   KeyCode{Qt::Key_QuoteDbl, 222},
+    // Named keys.
+    KeyCode{Qt::Key_Backspace, 8},    KeyCode{Qt::Key_Tab, 9},
+    KeyCode{Qt::Key_Backtab, 9},      KeyCode{Qt::Key_Clear, 12},
+    KeyCode{Qt::Key_Return, 13},      KeyCode{Qt::Key_Enter, 13},
+    KeyCode{Qt::Key_Shift, 16},       KeyCode{Qt::Key_Control, 17},
+    KeyCode{Qt::Key_Alt, 18},         KeyCode{Qt::Key_AltGr, 18},
+    KeyCode{Qt::Key_Pause, 19},       KeyCode{Qt::Key_CapsLock, 20},
+    KeyCode{Qt::Key_Escape, 27},      KeyCode{Qt::Key_Space, 32},
+    KeyCode{Qt::Key_PageUp, 33},      KeyCode{Qt::Key_PageDown, 34},
+    KeyCode{Qt::Key_End, 35},         KeyCode{Qt::Key_Home, 36},
+    KeyCode{Qt::Key_Left, 37},        KeyCode{Qt::Key_Up, 38},
+    KeyCode{Qt::Key_Right, 39},       KeyCode{Qt::Key_Down, 40},
+    KeyCode{Qt::Key_Print, 44},       KeyCode{Qt::Key_SysReq, 44},
+    KeyCode{Qt::Key_Insert, 45},      KeyCode{Qt::Key_Delete, 46},
+    KeyCode{Qt::Key_Meta, 91},        KeyCode{Qt::Key_Super_L, 91},
+    KeyCode{Qt::Key_Super_R, 91},     KeyCode{Qt::Key_Menu, 93},
+    KeyCode{Qt::Key_NumLock, 144},    KeyCode{Qt::Key_ScrollLock, 145},
+};
+// clang-format on
+
+template <std::size_t N> std::optional<int> lookUp(const std::array<KeyCode, N>& table, int qtKey) {
+    for (const KeyCode& entry : table)
+        if (entry.qtKey == qtKey)
+            return entry.code;
+    return std::nullopt;
+}
+
+std::optional<int> codeOf(int qtKey, bool keypad) {
+    if (keypad)
+        if (const auto code = lookUp(keypadKeys, qtKey))
+            return code;
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+        return qtKey; // Qt's values are the ASCII codes, equal to the Windows codes here
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return 112 + (qtKey - Qt::Key_F1);
+    return lookUp(keys, qtKey);
+}
+
+} // namespace
+
+std::optional<KeyEventMapper::Stroke> KeyEventMapper::map(int qtKey,
+                                                          Qt::KeyboardModifiers modifiers) {
+    const auto code = codeOf(qtKey, modifiers.testFlag(Qt::KeypadModifier));
+    if (!code)
+        return std::nullopt;
+
+    int state = 0;
+    if (modifiers.testFlag(Qt::ShiftModifier))
+        state |= shiftBit;
+    if (modifiers.testFlag(Qt::ControlModifier))
+        state |= ctrlBit;
+    if (modifiers.testFlag(Qt::AltModifier))
+        state |= altBit;
+    // Some platforms report a modifier key's own press without its modifier; Windows reports it
+    // with, and Alt pressed alone must read as Alt held.
+    switch (*code) {
+    case 16:
+        state |= shiftBit;
+        break;
+    case 17:
+        state |= ctrlBit;
+        break;
+    case 18:
+        state |= altBit;
+        break;
+    default:
+        break;
+    }
+    return Stroke{*code, state};
+}

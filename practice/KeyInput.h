@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+class MenuTree;
+class PracticeState;
+class SoundChannel;
+class TargetSelector;
+
+// The key-down handler of the main window: counts each key press of a run, compares it with
+// the target and answers with the next target and the key sound, or with the error sound.
+class KeyInput {
+public:
+    KeyInput(PracticeState& state, const MenuTree& menus, TargetSelector& selector,
+             SoundChannel& keySound, SoundChannel& errorSound);
+
+    // What Alt+A does: pop up the file menu at the mouse position.
+    void setOpenFileMenu(std::function<void()> open);
+
+    // One key-down event (auto-repeats included): the Windows virtual-key code and the
+    // modifier bits 1 Shift, 2 Ctrl, 4 Alt.
+    void keyDown(int code, int state);
+
+private:
+    PracticeState& state_;
+    const MenuTree& menus_;
+    TargetSelector& selector_;
+    SoundChannel& keySound_;
+    SoundChannel& errorSound_;
+    std::function<void()> openFileMenu_;
+};
