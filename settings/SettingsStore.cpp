@@ -25,9 +25,12 @@ void SettingsStore::jiyicaidan() {
     // The content goes to a temporary file beside the old one and is renamed over it only when
     // complete. Writing straight into the target as a fallback would defeat that, so it stays
     // off; a missing folder makes opening fail.
+    // Unbuffered, so that a short write (full disk, size limit) shows in write()'s result:
+    // QSaveFile's commit does not notice a failure while flushing its buffer and would rename
+    // a truncated file over the good one.
     QSaveFile file(path());
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
     if (file.write(content) != content.size()) {
         file.cancelWriting();
