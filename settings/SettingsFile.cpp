@@ -3,6 +3,7 @@
 #include "practice/NumberText.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cmath>
 #include <limits>
@@ -29,8 +30,9 @@ QByteArray SettingsFile::format(const std::array<int, 4>& indices,
 
 QList<QString> SettingsFile::readLines(const QString& path) {
     QList<QString> lines;
+    // Only a regular file: opening a pipe or a device put in its place could block start-up.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return lines;
 
     QString current;

@@ -4,6 +4,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 class SettingsFileTest : public QObject {
     Q_OBJECT
 
@@ -87,6 +91,16 @@ private slots:
 
     void aMissingFileGivesNoLines() {
         QVERIFY(SettingsFile::readLines(dir.filePath(QStringLiteral("none"))).isEmpty());
+    }
+
+    void aPipeInPlaceOfTheFileIsNotOpened() {
+#ifdef Q_OS_UNIX
+        const QString path = dir.filePath(QStringLiteral("pipe"));
+        QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        QVERIFY(SettingsFile::readLines(path).isEmpty());
+#else
+        QSKIP("no named pipes here");
+#endif
     }
 
     void atMostEightLinesAreRead() {
