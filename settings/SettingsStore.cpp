@@ -1,0 +1,68 @@
+#include "settings/SettingsStore.h"
+
+#include "app/MenuTree.h"
+#include "app/ProgramFolder.h"
+#include "settings/SettingsFile.h"
+
+#include <QAction>
+#include <QSaveFile>
+
+SettingsStore::SettingsStore(MenuTree& menus, const ProgramFolder& folder, GroupHandlers handlers)
+    : menus_(menus), folder_(folder), handlers_(std::move(handlers)) {}
+
+QString SettingsStore::path() const {
+    return folder_.file(QStringLiteral("数据库/Keyvora"));
+}
+
+void SettingsStore::jiyicaidan() {
+    const QByteArray content = SettingsFile::format(
+        {MenuTree::checkedIndex(menus_.fengge1), MenuTree::checkedIndex(menus_.shengyin1),
+         MenuTree::checkedIndex(menus_.jibie), MenuTree::checkedIndex(menus_.zongshu)},
+        {menus_.zhifa->isChecked(), menus_.cuowushengyin->isChecked(),
+         menus_.beijingyinyue->isChecked(),
+         !menus_.banci1.isEmpty() && menus_.banci1[0]->isChecked()});
+
+    // The content goes to a temporary file beside the old one and is renamed over it only when
+    // complete. Writing straight into the target as a fallback would defeat that, so it stays
+    // off; a missing folder makes opening fail.
+    // Unbuffered, so that a short write (full disk, size limit) shows in write()'s result:
+    // QSaveFile's commit does not notice a failure while flushing its buffer and would rename
+    // a truncated file over the good one.
+    QSaveFile file(path());
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return;
+    }
+    file.commit();
+}
+
+void SettingsStore::shujukucaidan() {
+    const QList<QString> lines = SettingsFile::readLines(path());
+    QString value; // the last line read; a missing line leaves it as it is
+    qsizetype next = 0;
+    const auto readLine = [&] {
+        if (next < lines.size())
+            value = lines[next].trimmed();
+        ++next;
+    };
+
+    for (const std::function<void(int)>* handler :
+         {&handlers_.fengge1, &handlers_.shengyin1, &handlers_.jibie, &handlers_.zongshu}) {
+        readLine();
+        const std::optional<int> index = SettingsFile::indexValue(value);
+        if (index && *handler)
+            (*handler)(*index);
+    }
+
+    QAction* banci86 = menus_.banci1.isEmpty() ? nullptr : menus_.banci1[0];
+    for (QAction* item : {menus_.zhifa, menus_.cuowushengyin, menus_.beijingyinyue, banci86}) {
+        readLine();
+        if (item)
+            item->setChecked(SettingsFile::booleanValue(value));
+    }
+    if (banci86 && menus_.banci1.size() > 1)
+        menus_.banci1[1]->setChecked(!banci86->isChecked());
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "settings/GroupHandlers.h"
+
+#include <QString>
+
+class MenuTree;
+class ProgramFolder;
+
+// The settings file 数据库/Keyvora beside the program: the menu check marks are written at a
+// normal exit (`jiyicaidan`) and applied again once at start-up (`shujukucaidan`).
+class SettingsStore {
+public:
+    SettingsStore(MenuTree& menus, const ProgramFolder& folder, GroupHandlers handlers);
+
+    // Writes the current check marks. The new file replaces the old one only once it is
+    // complete, so a failed write leaves the previous settings in place. The folder 数据库 is
+    // never created: without it nothing is written.
+    void jiyicaidan();
+
+    // Reads the file and applies it: the four group indices through the group handlers, then the
+    // marks of fingering, error sound, music and the 86 edition directly; the 98 edition gets
+    // the opposite of the 86 one. A missing line repeats the last line read (none: empty).
+    void shujukucaidan();
+
+    QString path() const;
+
+private:
+    MenuTree& menus_;
+    const ProgramFolder& folder_;
+    GroupHandlers handlers_;
+};
