@@ -87,7 +87,7 @@ void Form1::wirePanels() {
     connect(keys, &KeyboardView::keyClicked, &t.wubi, &WubiMnemonics::clickKey);
     connect(&t.wubi.label(), &MnemonicLabel::changed, keys, [this] {
         const MnemonicLabel& label = trainer_.wubi.label();
-        practiceArea_->keyboard()->setMnemonic(label.visible(), label.keyIndex(), label.text());
+        practiceArea_->keyboard()->setMnemonic(label.isVisible(), label.keyIndex(), label.text());
     });
 }
 

@@ -4,6 +4,8 @@
 #include "app/Twips.h"
 #include "practice/FingerIndicators.h"
 
+#include <QEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
@@ -51,8 +53,25 @@ FingerPanel::FingerPanel(QWidget* window, const FingerIndicators& indicators)
         shifts_[i]->setFont(SongFont::make(12, true));
         shifts_[i]->setAccessibleName(i == 0 ? QStringLiteral("左 Shift") : QStringLiteral("右 Shift"));
     }
+    for (QPushButton* button : fingers_)
+        button->installEventFilter(this);
+    for (QPushButton* button : shifts_)
+        button->installEventFilter(this);
     connect(&indicators_, &FingerIndicators::changed, this, &FingerPanel::refresh);
     refresh();
+}
+
+bool FingerPanel::eventFilter(QObject* watched, QEvent* event) {
+    // The buttons only show; no click of theirs does anything, and a right click on them must
+    // not reach the window, which would open its menu.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
 }
 
 bool FingerPanel::isLit(const QPushButton* button) { return button->property("lit").toBool(); }

@@ -21,6 +21,8 @@ public:
 
     static bool isLit(const QPushButton* button);
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void refresh();
 
