@@ -44,27 +44,6 @@ private slots:
         QCOMPARE(rig.pattern(65, 12), QStringLiteral("LL..LLL..LLL"));
     }
 
-    void enterLightsItsCapAndBothGlyphsTogether() {
-        Rig rig;
-        rig.state.mubiao = 13;
-        rig.state.setRunning(true);
-        rig.blink.tick();
-        const int key = KeyTable::keyOfTarget(13);
-        for (KeyPart part : {KeyPart::Cap, KeyPart::Lower, KeyPart::Upper})
-            if (KeyTable::hasPart(key, part))
-                QCOMPARE(rig.keyboard.colour(key, part), KeyboardModel::litColour);
-    }
-
-    void nothingLightsWhileNoRunIsGoing() {
-        Rig rig;
-        rig.state.mubiao = 65;
-        for (int i = 0; i < 5; ++i) {
-            rig.blink.tick();
-            QVERIFY(rig.nothingLit());
-            QCOMPARE(rig.blink.phase(), 0);
-        }
-    }
-
     void stoppingReturnsTheLitKeyWithinOneTick() {
         Rig rig;
         rig.state.mubiao = 65;

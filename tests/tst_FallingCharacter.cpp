@@ -60,23 +60,6 @@ private slots:
         QCOMPARE(rig.state.jishu, 3);
     }
 
-    void eachTickShowsTheTargetAndMovesItDown() {
-        PracticeRig rig;
-        rig.chooseStyle(2);
-        FallingCharacter fall(rig.state, rig.falling, rig.selector);
-        beginRun(rig, "3", 53);
-        const double left = rig.state.hengzuobiao;
-
-        fall.tick();
-        QCOMPARE(rig.falling.caption(), QStringLiteral("5."));
-        QCOMPARE(rig.falling.left(), left);
-        QCOMPARE(rig.falling.top(), -90.0);
-        fall.tick();
-        QCOMPARE(rig.falling.top(), 0.0);
-        fall.tick();
-        QCOMPARE(rig.falling.top(), 90.0);
-    }
-
     void raisingTheLevelMidFallMovesTheLabelAtTheNextTick() {
         PracticeRig rig;
         FallingCharacter fall(rig.state, rig.falling, rig.selector);

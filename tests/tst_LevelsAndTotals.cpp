@@ -146,14 +146,6 @@ private slots:
         QCOMPARE(rig.state.text(StatLabel::Total), QStringLiteral(" 400"));
     }
 
-    void usersFirstChoiceOfTheCustomTotalAsks() {
-        Rig rig;
-        rig.inputBox.answers << QStringLiteral("150");
-        rig.choices.chooseTotal(11);
-        QCOMPARE(rig.inputBox.prompts.size(), 1);
-        QCOMPARE(rig.state.text(StatLabel::Total), QStringLiteral(" 150"));
-    }
-
     void lowerTotalDuringARunCompletesItAndCapsTheCount() {
         Rig rig;
         StatisticsTicker statistics(rig.state);

@@ -164,17 +164,6 @@ private slots:
         QCOMPARE(rig.state.text(StatLabel::Tenths), QStringLiteral("2"));
     }
 
-    void runTickUpdatesTheClockFromTheClockNotFromTicks() {
-        Rig rig;
-        rig.startRun();
-        rig.clock.advance(90.5);
-        rig.run.tickRun(); // one tick after a long stall
-        QCOMPARE(rig.state.text(StatLabel::Minutes), QStringLiteral("01"));
-        QCOMPARE(rig.state.text(StatLabel::Seconds), QStringLiteral("30"));
-        QCOMPARE(rig.state.text(StatLabel::Tenths), QStringLiteral("5"));
-        QCOMPARE(rig.state.xialuobushu, -1);
-    }
-
     void startAgainDuringTheCountdownRestartsIt() {
         Rig rig;
         rig.run.start();

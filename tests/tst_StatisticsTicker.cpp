@@ -96,34 +96,6 @@ private slots:
         QCOMPARE(afterTicks, 1);
         QCOMPARE(state.text(StatLabel::Total), total);
     }
-
-    void wrongKeyLowersAccuracyAtTheNextTickButNotTheHits() {
-        PracticeState state;
-        StatisticsTicker ticker(state);
-        state.jishu = 5;
-        state.jizhong = 4;
-        ticker.tick();
-        QCOMPARE(state.text(StatLabel::Accuracy), QStringLiteral(" 80"));
-
-        state.jishu += 1; // a wrong key
-        ticker.tick();
-        QCOMPARE(state.text(StatLabel::Hits), QStringLiteral(" 4"));
-        QCOMPARE(state.text(StatLabel::Accuracy), QStringLiteral(" 67"));
-    }
-
-    void unchangedFiguresAreNotRewritten() {
-        PracticeState state;
-        StatisticsTicker ticker(state);
-        state.jishu = 8;
-        state.jizhong = 5;
-        state.setText(StatLabel::Seconds, QStringLiteral("10"));
-        ticker.tick();
-
-        int rewrites = 0;
-        connect(&state, &PracticeState::textChanged, this, [&](StatLabel) { ++rewrites; });
-        ticker.tick();
-        QCOMPARE(rewrites, 0);
-    }
 };
 
 QTEST_GUILESS_MAIN(StatisticsTickerTest)
