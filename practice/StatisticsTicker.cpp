@@ -1,0 +1,48 @@
+#include "practice/StatisticsTicker.h"
+
+#include "practice/NumberText.h"
+#include "practice/PracticeState.h"
+
+StatisticsTicker::StatisticsTicker(PracticeState& state, QObject* parent)
+    : QObject(parent), state_(state), timer2_(this) {
+    timer2_.setInterval(tickMs);
+    connect(&timer2_, &QTimer::timeout, this, &StatisticsTicker::tick);
+}
+
+void StatisticsTicker::start() {
+    timer2_.start();
+}
+
+void StatisticsTicker::tick() {
+    using NumberText::leadingNumber;
+    using NumberText::roundHalfEven;
+    using NumberText::signedText;
+
+    const double total = state_.total();
+    const int jishu = state_.jishu;
+    const int jizhong = state_.jizhong;
+    const bool withinTotal = jishu <= total;
+
+    // The count shown never exceeds the total: past it, the total's own text is shown.
+    state_.setText(StatLabel::Count,
+                   withinTotal ? signedText(jishu) : state_.text(StatLabel::Total));
+    state_.setText(StatLabel::Hits, signedText(jizhong));
+
+    // `jishu` counts from 1, so during a run the divisor is one more than the characters dealt
+    // with; once the run is complete the total is the divisor and a faultless run shows 100.
+    if (jishu != 0) {
+        const double divisor = withinTotal ? jishu : total;
+        if (divisor != 0)
+            state_.setText(StatLabel::Accuracy, signedText(roundHalfEven(jizhong / divisor * 100)));
+    }
+
+    // The minutes used are read back from the clock labels the run timer writes.
+    const double minutes = leadingNumber(state_.text(StatLabel::Minutes)) +
+                           leadingNumber(state_.text(StatLabel::Seconds)) / 60 +
+                           leadingNumber(state_.text(StatLabel::Tenths)) / 600;
+    if (minutes != 0)
+        state_.setText(StatLabel::Speed, signedText(roundHalfEven(jizhong / minutes)));
+
+    if (afterTick_)
+        afterTick_();
+}
