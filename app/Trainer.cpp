@@ -25,7 +25,10 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
       keySounds(menus, channel(1), platform_.folder),
       switches(menus, channel(4), platform_.folder),
       wubi(menus, state, channel(3), channel(4), platform_.folder,
-           [](int keyIndex) { return KeyLayout::capCaption(keyIndex); }),
+           [](int keyIndex) {
+               const KeyLayout::Cap* cap = KeyLayout::capOf(keyIndex);
+               return cap ? cap->caption : QString();
+           }),
       settings(menus, platform_.folder, restoreHandlers()),
       defaults(menus, menuHandlers(),
                {&channel(1), &channel(2), &channel(3), &channel(4)}),

@@ -51,7 +51,6 @@ PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const K
 
     keyboard_ = new KeyboardView(keys, picture1_);
     keyboard_->setObjectName(QStringLiteral("Frame2"));
-    keyboard_->move(Twips::px(60), Twips::px(-60));
     keyboard_->raise();
 
     connect(&falling_, &FallingLabel::changed, this, &PracticeArea::showFalling);

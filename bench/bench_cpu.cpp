@@ -1,0 +1,57 @@
+// The trainer's CPU use while idle and while a run is going, as the real program runs it (real
+// clock, real sound channels), in percent of one core. Run it on a display (Xvfb will do):
+//   xvfb-run -a ./bench_cpu [seconds]
+
+#include "app/Form1.h"
+#include "app/SystemPlatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace {
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double measure(int seconds) {
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return 100.0 * (cpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+    // The program folder of the build, where the sound pack lies.
+    SystemPlatform system(QString::fromUtf8(KEYVORA_PROGRAM_DIR));
+    Form1 window(system.platform());
+    window.show();
+    system.openAudio();
+    measure(2); // let start-up and the deferred start settle
+
+    const double idle = measure(seconds);
+    window.trainer().menus.jijiankaishi->trigger();
+    measure(6); // the countdown
+    const double running = measure(seconds);
+    std::printf("CPU while idle:    %5.2f %% of one core over %d s\n", idle, seconds);
+    std::printf("CPU while running: %5.2f %% of one core over %d s\n", running, seconds);
+    window.trainer().menus.jijiantingzhi->trigger();
+    return 0;
+}

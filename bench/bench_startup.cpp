@@ -1,0 +1,70 @@
+// Time from process start to the main window's first paint, and the resident memory then.
+// Run on a display (Xvfb will do): xvfb-run -a ./bench_startup
+
+#include "app/Form1.h"
+#include "app/SystemPlatform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+// Milliseconds since the process started, from the kernel's record of its start.
+double sinceProcessStart() {
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const double startTicks = fields.value(19).toDouble();
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double nowSeconds = double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+    return 1000.0 * (nowSeconds - startTicks / double(sysconf(_SC_CLK_TCK)));
+}
+
+long residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !done) {
+            done = true;
+            std::printf("window painted %.1f ms after process start\n", sinceProcessStart());
+            QTimer::singleShot(1500, qApp, [] {
+                std::printf("resident memory 1.5 s after start-up: %ld KiB\n", residentKiB());
+                QCoreApplication::quit();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    bool done = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The program folder of the build, where the sound pack lies.
+    SystemPlatform system(QString::fromUtf8(KEYVORA_PROGRAM_DIR));
+    Form1 window(system.platform());
+    FirstPaint probe;
+    window.installEventFilter(&probe);
+    window.show();
+    QTimer::singleShot(0, &app, [&system] { system.openAudio(); });
+    return app.exec();
+}
