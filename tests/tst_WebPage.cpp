@@ -1,0 +1,120 @@
+#include "web/WebPage.h"
+
+#include "LocalHttpServer.h"
+
+#include <QSignalSpy>
+#include <QStringDecoder>
+#include <QTest>
+
+class WebPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void bodyIsTheInnerHtmlOfTheBodyTag_data() {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("plain")
+            << "<html><head><title>t</title></head><body>Hi <b>x</b></body></html>"
+            << "Hi <b>x</b>";
+        QTest::newRow("attributes and capitals")
+            << "<HTML><BODY bgcolor=\"#fff\" onload='a()'>\n<MARQUEE>新闻</MARQUEE>\n</BODY></HTML>"
+            << "\n<MARQUEE>新闻</MARQUEE>\n";
+        QTest::newRow("no closing tag") << "<body class=a>open ended"
+                                        << "open ended";
+        QTest::newRow("no body tag") << "<marquee>bare</marquee>"
+                                     << "<marquee>bare</marquee>";
+        QTest::newRow("tbody is not body") << "<table><tbody><tr><td>x</td></tr></tbody></table>"
+                                           << "<table><tbody><tr><td>x</td></tr></tbody></table>";
+    }
+    void bodyIsTheInnerHtmlOfTheBodyTag() {
+        QFETCH(QString, html);
+        QFETCH(QString, body);
+        QCOMPARE(WebPage::bodyOf(html), body);
+    }
+
+    void aFetchedPageEndsBusyWithItsBody() {
+        LocalHttpServer server;
+        server.setPage(
+            QStringLiteral("/a.htm"),
+            QStringLiteral("<html><body>资讯 <marquee>x</marquee></body></html>").toUtf8());
+        WebPage page;
+        QSignalSpy loaded(&page, &WebPage::loaded);
+        page.navigate(server.base().resolved(QUrl(QStringLiteral("a.htm"))));
+        QVERIFY(page.isBusy());
+        QVERIFY(loaded.wait(5000));
+        QVERIFY(!page.isBusy());
+        QCOMPARE(page.bodyHtml(), QStringLiteral("资讯 <marquee>x</marquee>"));
+    }
+
+    void theServersCharsetDecodesThePage() {
+        LocalHttpServer server;
+        // "新闻" in GB2312.
+        server.setPage(QStringLiteral("/gb.htm"),
+                       LocalHttpServer::Page{200, QByteArray("<body>\xd0\xc2\xce\xc5</body>"),
+                                             "text/html; charset=gb2312"});
+        WebPage page;
+        QSignalSpy loaded(&page, &WebPage::loaded);
+        page.navigate(server.base().resolved(QUrl(QStringLiteral("gb.htm"))));
+        QVERIFY(loaded.wait(5000));
+        if (!QStringDecoder("gb2312").isValid())
+            QSKIP("This Qt has no GB2312 decoder");
+        QCOMPARE(page.bodyHtml(), QStringLiteral("新闻"));
+    }
+
+    void aFailedFetchEndsNotBusyAndEmpty_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<qint64>("sizeCap");
+        QTest::newRow("not found") << "missing.htm" << WebPage::defaultSizeCap;
+        QTest::newRow("server error") << "broken.htm" << WebPage::defaultSizeCap;
+        QTest::newRow("larger than the cap") << "big.htm" << qint64(1000);
+    }
+    void aFailedFetchEndsNotBusyAndEmpty() {
+        QFETCH(QString, path);
+        QFETCH(qint64, sizeCap);
+        LocalHttpServer server;
+        server.setPage(QStringLiteral("/broken.htm"), "<body>oops</body>", 500);
+        server.setPage(QStringLiteral("/big.htm"), "<body>" + QByteArray(5000, 'x') + "</body>");
+        WebPage page(nullptr, WebPage::defaultTimeoutMs, sizeCap);
+        QSignalSpy loaded(&page, &WebPage::loaded);
+        page.navigate(server.base().resolved(QUrl(path)));
+        QVERIFY(loaded.wait(5000));
+        QCOMPARE(loaded.size(), 1);
+        QVERIFY(!page.isBusy());
+        QVERIFY(page.html().isEmpty());
+        QVERIFY(page.bodyHtml().isEmpty());
+    }
+
+    void anAddressThatIsNotWebEndsAsAFailure_data() {
+        QTest::addColumn<QUrl>("address");
+        QTest::newRow("empty") << QUrl();
+        QTest::newRow("local file") << QUrl::fromLocalFile(QStringLiteral("/etc/hostname"));
+    }
+    void anAddressThatIsNotWebEndsAsAFailure() {
+        QFETCH(QUrl, address);
+        WebPage page;
+        QSignalSpy loaded(&page, &WebPage::loaded);
+        page.navigate(address);
+        QVERIFY(page.isBusy());
+        QVERIFY(loaded.wait(5000));
+        QVERIFY(!page.isBusy());
+        QVERIFY(page.html().isEmpty());
+    }
+
+    void aNewNavigationReplacesTheOneUnderWay() {
+        LocalHttpServer server;
+        server.setPage(QStringLiteral("/first.htm"), "<body>first</body>");
+        server.setPage(QStringLiteral("/second.htm"), "<body>second</body>");
+        WebPage page;
+        QSignalSpy loaded(&page, &WebPage::loaded);
+        page.navigate(QUrl());
+        page.navigate(server.base().resolved(QUrl(QStringLiteral("first.htm"))));
+        page.navigate(server.base().resolved(QUrl(QStringLiteral("second.htm"))));
+        QVERIFY(loaded.wait(5000));
+        QCOMPARE(page.bodyHtml(), QStringLiteral("second"));
+        QCoreApplication::processEvents();
+        QCOMPARE(loaded.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(WebPageTest)
+#include "tst_WebPage.moc"

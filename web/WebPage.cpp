@@ -1,0 +1,125 @@
+#include "web/WebPage.h"
+
+#include <QMetaObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+WebPage::WebPage(QObject* parent, int timeoutMs, qint64 sizeCap)
+    : QObject(parent), network_(new QNetworkAccessManager(this)), timeoutMs_(timeoutMs),
+      sizeCap_(sizeCap) {}
+
+WebPage::~WebPage() {
+    dropReply();
+}
+
+void WebPage::navigate(const QUrl& address) {
+    dropReply();
+    pendingFailure_ = false;
+    ++attempt_;
+    url_ = address;
+    data_.clear();
+    html_.clear();
+
+    const QString scheme = address.scheme().toLower();
+    if (!address.isValid() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        // Report the failure from the event loop, as a real fetch would, so callers see the
+        // same order of events either way.
+        pendingFailure_ = true;
+        const quint64 attempt = ++attempt_;
+        QMetaObject::invokeMethod(
+            this,
+            [this, attempt] {
+                if (attempt == attempt_)
+                    fail();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+
+    QNetworkRequest request(address);
+    request.setTransferTimeout(timeoutMs_);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    reply_ = network_->get(request);
+    connect(reply_, &QNetworkReply::readyRead, this, &WebPage::onReadyRead);
+    connect(reply_, &QNetworkReply::finished, this, &WebPage::onFinished);
+}
+
+void WebPage::onReadyRead() {
+    if (!reply_)
+        return;
+    data_ += reply_->readAll();
+    if (data_.size() > sizeCap_)
+        fail();
+}
+
+void WebPage::onFinished() {
+    if (!reply_)
+        return;
+    if (reply_->error() != QNetworkReply::NoError) {
+        fail();
+        return;
+    }
+    data_ += reply_->readAll();
+    if (data_.size() > sizeCap_) {
+        fail();
+        return;
+    }
+    const QByteArray contentType = reply_->header(QNetworkRequest::ContentTypeHeader).toByteArray();
+    html_ = decode(data_, contentType);
+    data_.clear();
+    dropReply();
+    emit loaded();
+}
+
+void WebPage::fail() {
+    if (!reply_ && !pendingFailure_)
+        return;
+    pendingFailure_ = false;
+    dropReply();
+    data_.clear();
+    html_.clear();
+    emit loaded();
+}
+
+void WebPage::dropReply() {
+    if (!reply_)
+        return;
+    QNetworkReply* reply = reply_;
+    reply_ = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+}
+
+QString WebPage::decode(const QByteArray& data, const QByteArray& contentType) {
+    // The charset named by the server wins; otherwise the page's own <meta> or BOM, else UTF-8.
+    static const QRegularExpression charsetPattern(
+        QStringLiteral("charset\\s*=\\s*\"?([^\\s;\"]+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto match = charsetPattern.match(QString::fromLatin1(contentType));
+    if (match.hasMatch()) {
+        QStringDecoder named(match.captured(1).toLatin1().constData());
+        if (named.isValid())
+            return named.decode(data);
+    }
+    QStringDecoder guessed = QStringDecoder::decoderForHtml(data);
+    if (guessed.isValid())
+        return guessed.decode(data);
+    return QString::fromUtf8(data);
+}
+
+QString WebPage::bodyOf(const QString& html) {
+    static const QRegularExpression open(QStringLiteral("<body(\\s[^>]*)?>"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const auto start = open.match(html);
+    if (!start.hasMatch())
+        return html;
+    const qsizetype from = start.capturedEnd();
+    const qsizetype to = html.lastIndexOf(QLatin1String("</body"), -1, Qt::CaseInsensitive);
+    return to >= from ? html.mid(from, to - from) : html.mid(from);
+}

@@ -1,0 +1,52 @@
+#include "web/WebPeriphery.h"
+
+#include "app/Platform.h"
+#include "app/Twips.h"
+#include "web/LinkLabels.h"
+#include "web/NewsPopup.h"
+#include "web/WebStripPanel.h"
+
+#include <QDate>
+#include <QWidget>
+
+WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddresses addresses)
+    : QObject(window), window_(window), shell_(*platform.shell),
+      addresses_(std::move(addresses)), stripPage_(this),
+      strip_(*platform.connection, stripPage_, platform.folder, addresses_.base(),
+             QStringLiteral("keyvora"), [] { return QDate::currentDate(); }, this),
+      popupTimer_(*platform.connection, *platform.random, this) {
+    stripPanel_ = new WebStripPanel(strip_, stripPage_, shell_, window);
+    stripPanel_->move(Twips::px(WebStripPanel::suggestedLeftTwips),
+                      Twips::px(WebStripPanel::suggestedTopTwips));
+
+    links_ = new LinkLabels(shell_, addresses_, window);
+    links_->move(Twips::px(LinkLabels::suggestedLeftTwips),
+                 Twips::px(LinkLabels::suggestedTopTwips));
+
+    connect(&popupTimer_, &NewsPopupTimer::loadRequested, this, &WebPeriphery::loadPopup);
+    connect(&popupTimer_, &NewsPopupTimer::showRequested, this, [this] {
+        if (popup_)
+            popup_->show();
+    });
+}
+
+void WebPeriphery::start() {
+    strip_.start();
+    popupTimer_.start();
+}
+
+void WebPeriphery::resetLinks() { links_->resetLinks(); }
+
+void WebPeriphery::loadPopup() {
+    if (!popup_)
+        popup_ = new NewsPopup(shell_, window_);
+    popupTimer_.watch(&popup_->page());
+    popup_->load(addresses_.popupPage());
+}
+
+void WebPeriphery::closePopup() {
+    if (popup_) {
+        popup_->hide();
+        popup_->deleteLater();
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "web/WebAddresses.h"
+#include "web/WebPage.h"
+#include "web/WebStrip.h"
+#include "web/NewsPopupTimer.h"
+
+#include <QObject>
+#include <QPointer>
+
+class LinkLabels;
+class NewsPopup;
+class QWidget;
+class Shell;
+class WebStripPanel;
+struct Platform;
+
+// The maker's corner of the main window: the web strip at the bottom, the two link labels at
+// the lower left and the news pop-up. None of it ever waits for the network or takes the
+// keyboard from practice.
+class WebPeriphery : public QObject {
+    Q_OBJECT
+public:
+    WebPeriphery(QWidget* window, const Platform& platform, WebAddresses addresses = {});
+
+    // Starts the strip's and the pop-up's timers.
+    void start();
+    // The pointer moved over the window's background: both links turn blue again.
+    void resetLinks();
+    // The main window is going away: the pop-up goes with it at once.
+    void closePopup();
+
+    WebStrip& strip() { return strip_; }
+    NewsPopupTimer& popupTimer() { return popupTimer_; }
+    WebStripPanel* stripPanel() const { return stripPanel_; }
+    LinkLabels* links() const { return links_; }
+    NewsPopup* popup() const { return popup_; }
+
+private:
+    void loadPopup();
+
+    QWidget* window_;
+    Shell& shell_;
+    WebAddresses addresses_;
+    WebPage stripPage_;
+    WebStrip strip_;
+    NewsPopupTimer popupTimer_;
+    WebStripPanel* stripPanel_ = nullptr;
+    LinkLabels* links_ = nullptr;
+    QPointer<NewsPopup> popup_;
+};
