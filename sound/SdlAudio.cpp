@@ -6,9 +6,10 @@
 
 namespace {
 
-// Sounds up to this size (about six seconds of decoded audio) stay decoded when no channel holds
-// them: key names, effects and mnemonics come back again and again.
-constexpr Uint32 keptChunkBytes = 1024 * 1024;
+// Sounds up to this size (about a second and a half of decoded audio) stay decoded when no
+// channel holds them: key names and effects come back on every keystroke. Mnemonics, music and
+// recitations are decoded again when next asked for, which keeps memory small.
+constexpr Uint32 keptChunkBytes = 256 * 1024;
 
 // Small buffers keep the delay between a keystroke and its sound short.
 constexpr int sampleRate = 44100;

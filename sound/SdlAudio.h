@@ -13,8 +13,8 @@ struct Mix_Chunk;
 // stays silent.
 //
 // Decoded sounds are kept by path and shared between channels, so replaying a sound on every
-// keystroke never decodes it again. A long sound (music, recitation) is freed as soon as no
-// channel holds it any more; short ones stay for the next time.
+// keystroke never decodes it again. A long sound (mnemonic, music, recitation) is freed as soon as
+// no channel holds it any more; short ones stay for the next time.
 //
 // It must outlive every SdlSoundChannel made on it.
 class SdlAudio {
