@@ -1,0 +1,44 @@
+#include "sound/SdlSoundChannel.h"
+
+#include "sound/SdlAudio.h"
+
+#include <SDL_mixer.h>
+
+SdlSoundChannel::SdlSoundChannel(SdlAudio& audio, int mixerChannel, bool repeat)
+    : audio_(audio), channel_(mixerChannel), repeat_(repeat) {}
+
+SdlSoundChannel::~SdlSoundChannel() {
+    halt();
+    audio_.release(file_);
+}
+
+void SdlSoundChannel::setFile(const QString& path) {
+    if (path == file_) {
+        // A file that failed to decode is not tried again on every replay; one that was freed
+        // meanwhile (the device closed and opened again) is decoded anew.
+        audio_.chunk(file_);
+        return;
+    }
+    // Halt before letting go: the old sound may be freed once no channel holds it.
+    halt();
+    audio_.release(file_);
+    file_ = path;
+    audio_.hold(file_);
+}
+
+void SdlSoundChannel::play() {
+    if (!audio_.isOpen() || channel_ < 0 || channel_ >= SdlAudio::channelCount)
+        return;
+    Mix_Chunk* sound = audio_.chunk(file_);
+    if (!sound) {
+        halt();
+        return;
+    }
+    // Playing on a busy channel cuts its sound and starts this one from the beginning.
+    Mix_PlayChannel(channel_, sound, repeat_ ? -1 : 0);
+}
+
+void SdlSoundChannel::halt() {
+    if (audio_.isOpen() && channel_ >= 0 && channel_ < SdlAudio::channelCount)
+        Mix_HaltChannel(channel_);
+}
