@@ -8,8 +8,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include "web/NewsPopup.h"
+
 class LinkLabels;
-class NewsPopup;
 class QWidget;
 class Shell;
 class WebStripPanel;
@@ -21,7 +22,7 @@ struct Platform;
 class WebPeriphery : public QObject {
     Q_OBJECT
 public:
-    WebPeriphery(QWidget* window, const Platform& platform, WebAddresses addresses = {});
+    WebPeriphery(QWidget* window, const Platform& platform, WebAddresses addresses = WebAddresses());
 
     // Starts the strip's and the pop-up's timers.
     void start();
