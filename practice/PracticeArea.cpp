@@ -34,22 +34,28 @@ PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const K
     picture1_->setGeometry(Twips::rect(3720, 1200, 7455, 5775));
     picture1_->setFrameShape(QFrame::Panel);
     picture1_->setFrameShadow(QFrame::Sunken);
+    picture1_->setLineWidth(2);
     picture1_->setStyleSheet(QStringLiteral("QFrame#Picture1 { background-color: rgb(224, 224, 224); }"));
     picture1_->installEventFilter(this);
+    // What the area holds lies inside its border and is clipped there, as a falling character
+    // near the right edge must not paint over the frame.
+    auto* client = new QWidget(picture1_);
+    client->setObjectName(QStringLiteral("Picture1_client"));
+    client->setGeometry(picture1_->contentsRect());
 
-    xialuozifu_ = new QLabel(picture1_);
+    xialuozifu_ = new QLabel(client);
     xialuozifu_->setObjectName(QStringLiteral("xialuozifu"));
     xialuozifu_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     xialuozifu_->setStyleSheet(QStringLiteral("color: magenta; background-color: rgb(224, 224, 224);"));
     // The falling character takes its own clicks, so a right click on it opens no menu.
     xialuozifu_->installEventFilter(this);
 
-    daojishi3_ = countdownPart(picture1_, QStringLiteral("daojishi_3"), QStringLiteral("倒计时：  秒"),
+    daojishi3_ = countdownPart(client, QStringLiteral("daojishi_3"), QStringLiteral("倒计时：  秒"),
                                Twips::rect(2340, 4860, 2895, 555), "blue");
-    daojishi4_ = countdownPart(picture1_, QStringLiteral("daojishi_4"), QStringLiteral("5"),
+    daojishi4_ = countdownPart(client, QStringLiteral("daojishi_4"), QStringLiteral("5"),
                                Twips::rect(4080, 4860, 555, 555), "red");
 
-    keyboard_ = new KeyboardView(keys, picture1_);
+    keyboard_ = new KeyboardView(keys, client);
     keyboard_->setObjectName(QStringLiteral("Frame2"));
     keyboard_->raise();
 
