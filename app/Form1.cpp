@@ -47,7 +47,9 @@ Form1::Form1(const Platform& platform, QWidget* parent)
     load();
 }
 
-Form1::~Form1() { qApp->removeEventFilter(this); }
+Form1::~Form1() {
+    qApp->removeEventFilter(this);
+}
 
 void Form1::buildTitleBanner() {
     label1_ = new QLabel(trainer_.styles.banner(), this);
@@ -101,7 +103,9 @@ void Form1::load() {
     web_->start();
 }
 
-void Form1::popUpFileMenu() { popupMenus_->wenjian()->popup(QCursor::pos()); }
+void Form1::popUpFileMenu() {
+    popupMenus_->wenjian()->popup(QCursor::pos());
+}
 
 bool Form1::belongsToWindow(QObject* object) const {
     for (auto* w = qobject_cast<QWidget*>(object); w; w = w->parentWidget()) {

@@ -52,12 +52,14 @@ MenuBarPanel::MenuBarPanel(QWidget* window, PopupMenus& menus)
     shape1_->lower();
 }
 
-bool MenuBarPanel::highlightVisible() const { return !shape1_->isHidden(); }
+bool MenuBarPanel::highlightVisible() const {
+    return !shape1_->isHidden();
+}
 
 void MenuBarPanel::place(int i, const QColor& colour) {
     const auto k = std::size_t(i);
-    shape1_->setGeometry(Twips::rect(labelLeft[k] - 50, labelTop - 30, labelWidth,
-                                     labelHeight + 55));
+    shape1_->setGeometry(
+        Twips::rect(labelLeft[k] - 50, labelTop - 30, labelWidth, labelHeight + 55));
     colour_ = colour;
     shape1_->setStyleSheet(QStringLiteral("QFrame#Shape1 { background-color: %1; border: 1px "
                                           "solid palette(window-text); }")
@@ -80,7 +82,9 @@ void MenuBarPanel::releaseLabel(int i) {
     menus_.menu(i)->popup(window_->mapToGlobal(at));
 }
 
-void MenuBarPanel::hideHighlight() { shape1_->hide(); }
+void MenuBarPanel::hideHighlight() {
+    shape1_->hide();
+}
 
 bool MenuBarPanel::eventFilter(QObject* watched, QEvent* event) {
     for (std::size_t i = 0; i < labels_.size(); ++i) {

@@ -39,9 +39,9 @@ MenuTree::MenuTree(QObject* parent) : QObject(parent) {
     }
 
     const QStringList sounds = {
-        QStringLiteral("无(&N)"),      QStringLiteral("语音报键(&Y)"), QStringLiteral("音效1(&O)"),
-        QStringLiteral("音效2(&T)"),   QStringLiteral("音效3(&S)"),    QStringLiteral("音效4(&F)"),
-        QStringLiteral("音效5(&W)"),   QStringLiteral("音效6(&L)"),    QStringLiteral("音效7(&Q)"),
+        QStringLiteral("无(&N)"),    QStringLiteral("语音报键(&Y)"), QStringLiteral("音效1(&O)"),
+        QStringLiteral("音效2(&T)"), QStringLiteral("音效3(&S)"),    QStringLiteral("音效4(&F)"),
+        QStringLiteral("音效5(&W)"), QStringLiteral("音效6(&L)"),    QStringLiteral("音效7(&Q)"),
     };
     for (int i = 0; i < sounds.size(); ++i)
         shengyin1 << item(QStringLiteral("shengyin1_%1").arg(i), sounds[i], i == 1);
@@ -50,16 +50,18 @@ MenuTree::MenuTree(QObject* parent) : QObject(parent) {
         jibie << item(QStringLiteral("jibie_%1").arg(i), QString::number(i + 1), i == 2);
 
     const QStringList totals = {
-        QStringLiteral("10"), QStringLiteral("20"),  QStringLiteral("30"),  QStringLiteral("40"),
-        QStringLiteral("50"), QStringLiteral("60"),  QStringLiteral("70"),  QStringLiteral("80"),
-        QStringLiteral("90"), QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("自定义"),
+        QStringLiteral("10"),  QStringLiteral("20"),  QStringLiteral("30"),
+        QStringLiteral("40"),  QStringLiteral("50"),  QStringLiteral("60"),
+        QStringLiteral("70"),  QStringLiteral("80"),  QStringLiteral("90"),
+        QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("自定义"),
     };
     for (int i = 0; i < totals.size(); ++i)
         zongshu << item(QStringLiteral("zongshu_%1").arg(i), totals[i], i == 4);
 
     xian6 = separator(QStringLiteral("xian6"));
     zhifa = item(QStringLiteral("zhifa"), QStringLiteral("显示指法(&F)"), true);
-    cuowushengyin = item(QStringLiteral("cuowushengyin"), QStringLiteral("打开错误警示音效(&C)"), true);
+    cuowushengyin =
+        item(QStringLiteral("cuowushengyin"), QStringLiteral("打开错误警示音效(&C)"), true);
     beijingyinyue = item(QStringLiteral("beijingyinyue"), QStringLiteral("打开背景音乐(&B)"));
     xian11 = separator(QStringLiteral("xian11"));
     bofangwubi = item(QStringLiteral("bofangwubi"), bofangCaption);

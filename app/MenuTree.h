@@ -50,7 +50,7 @@ public:
     static const QString zifuzongshuCaption;
     static const QString banciCaption;
 
-    static const QString bofangCaption; // "播放五笔口诀(&W)"
+    static const QString bofangCaption;  // "播放五笔口诀(&W)"
     static const QString tingzhiCaption; // "停止五笔口诀(&W)"
 
     // The index of the first checked item of a group, or -1 when none is checked.

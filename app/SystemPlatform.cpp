@@ -22,4 +22,6 @@ SystemPlatform::SystemPlatform(const QString& programFolder) {
     platform_.shell = &shell_;
 }
 
-void SystemPlatform::openAudio() { audio_.open(); }
+void SystemPlatform::openAudio() {
+    audio_.open();
+}

@@ -1,16 +1,12 @@
 #include "app/Trainer.h"
 
-#include "app/WindowCaption.h"
 #include "keyboard/KeyLayout.h"
 #include "sound/SoundChannel.h"
 
-#include "Version.h"
-
 namespace {
 
-QString appTitle() {
-    return WindowCaption::caption(Version::major, Version::minor, Version::revision);
-}
+// The application's title, as dialogs of the program show it.
+const QString appTitle = QStringLiteral("Keyvora");
 
 } // namespace
 
@@ -20,18 +16,16 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
       runClock(state, *platform_.clock), fallingCharacter(state, falling, selector),
       run(state, falling, selector, runClock, fallingCharacter, *platform_.clock),
       blink(state, keyboard), statistics(state), fingers(state, menus),
-      levels(state, menus, *platform_.inputBox, appTitle()),
+      levels(state, menus, *platform_.inputBox, appTitle),
       keyInput(state, menus, selector, channel(1), channel(2)),
-      keySounds(menus, channel(1), platform_.folder),
-      switches(menus, channel(4), platform_.folder),
+      keySounds(menus, channel(1), platform_.folder), switches(menus, channel(4), platform_.folder),
       wubi(menus, state, channel(3), channel(4), platform_.folder,
            [](int keyIndex) {
                const KeyLayout::Cap* cap = KeyLayout::capOf(keyIndex);
                return cap ? cap->caption : QString();
            }),
       settings(menus, platform_.folder, restoreHandlers()),
-      defaults(menus, menuHandlers(),
-               {&channel(1), &channel(2), &channel(3), &channel(4)}),
+      defaults(menus, menuHandlers(), {&channel(1), &channel(2), &channel(3), &channel(4)}),
       deferredStart([this] { settings.shujukucaidan(); }, switches),
       help(platform_.folder, *platform_.shell, *platform_.messageBox) {
     run.setBeforeStart([this] {
@@ -86,4 +80,6 @@ void Trainer::load() {
     deferredStart.start();
 }
 
-void Trainer::unload() { settings.jiyicaidan(); }
+void Trainer::unload() {
+    settings.jiyicaidan();
+}

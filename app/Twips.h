@@ -8,7 +8,9 @@ namespace Twips {
 
 inline constexpr double perPixel = 15.0;
 
-inline int px(double twips) { return qRound(twips / perPixel); }
+inline int px(double twips) {
+    return qRound(twips / perPixel);
+}
 
 inline QRect rect(double left, double top, double width, double height) {
     return QRect(px(left), px(top), px(width), px(height));

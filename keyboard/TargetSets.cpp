@@ -24,7 +24,16 @@ bool isOtherKey(int code) {
     if (KeyTable::isNamedKey(code) || code == 32)
         return true;
     switch (code) {
-    case 39: case 44: case 45: case 46: case 47: case 59: case 61: case 91: case 92: case 93:
+    case 39:
+    case 44:
+    case 45:
+    case 46:
+    case 47:
+    case 59:
+    case 61:
+    case 91:
+    case 92:
+    case 93:
     case 96:
         return true;
     default:

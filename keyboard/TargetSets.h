@@ -4,13 +4,13 @@
 
 // The sets of target codes a display style draws from.
 enum class TargetSet {
-    DigitsAndCapitals,    // styles 0 and 5
-    Capitals,             // styles 1 and 7
-    Digits,               // styles 2 and 8
-    DigitsAndSmall,       // style 6
-    AllKeysCapitals,      // styles 3 and 9
-    AllKeysSmall,         // style 10
-    AllCharacters,        // style 11, and whatever else is checked
+    DigitsAndCapitals, // styles 0 and 5
+    Capitals,          // styles 1 and 7
+    Digits,            // styles 2 and 8
+    DigitsAndSmall,    // style 6
+    AllKeysCapitals,   // styles 3 and 9
+    AllKeysSmall,      // style 10
+    AllCharacters,     // style 11, and whatever else is checked
 };
 
 namespace TargetSets {

@@ -17,7 +17,7 @@ constexpr int buttonTop = 7080;
 const char* const offStyle = "background-color: rgb(128, 128, 0);";
 const char* const litStyle = "background-color: rgb(128, 255, 128);";
 
-const char* const fingerNames[] = {"左手小指", "左手无名指", "左手中指", "左手食指",
+const char* const fingerNames[] = {"左手小指", "左手无名指", "左手中指",   "左手食指",
                                    "右手食指", "右手中指",   "右手无名指", "右手小指"};
 
 QPushButton* makeButton(QWidget* window, const QString& name, const QRect& geometry) {
@@ -51,7 +51,8 @@ FingerPanel::FingerPanel(QWidget* window, const FingerIndicators& indicators)
                                 Twips::rect(shiftLeft[i], buttonTop, 1035, 375));
         shifts_[i]->setText(QStringLiteral("Shift"));
         shifts_[i]->setFont(SongFont::make(12, true));
-        shifts_[i]->setAccessibleName(i == 0 ? QStringLiteral("左 Shift") : QStringLiteral("右 Shift"));
+        shifts_[i]->setAccessibleName(i == 0 ? QStringLiteral("左 Shift")
+                                             : QStringLiteral("右 Shift"));
     }
     for (QPushButton* button : fingers_)
         button->installEventFilter(this);
@@ -74,7 +75,9 @@ bool FingerPanel::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool FingerPanel::isLit(const QPushButton* button) { return button->property("lit").toBool(); }
+bool FingerPanel::isLit(const QPushButton* button) {
+    return button->property("lit").toBool();
+}
 
 void FingerPanel::refresh() {
     for (std::size_t i = 0; i < fingers_.size(); ++i)

@@ -64,6 +64,8 @@ QString signedText(double value) {
     return value < 0 ? body : QLatin1Char(' ') + body;
 }
 
-QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 
 } // namespace NumberText

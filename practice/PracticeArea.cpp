@@ -19,8 +19,8 @@ QLabel* countdownPart(QWidget* parent, const QString& name, const QString& text,
     label->setGeometry(geometry);
     label->setFont(SongFont::make(21.75, true));
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
-                             .arg(QString::fromLatin1(colour)));
+    label->setStyleSheet(
+        QStringLiteral("color: %1; background: transparent;").arg(QString::fromLatin1(colour)));
     label->hide();
     return label;
 }
@@ -35,7 +35,8 @@ PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const K
     picture1_->setFrameShape(QFrame::Panel);
     picture1_->setFrameShadow(QFrame::Sunken);
     picture1_->setLineWidth(2);
-    picture1_->setStyleSheet(QStringLiteral("QFrame#Picture1 { background-color: rgb(224, 224, 224); }"));
+    picture1_->setStyleSheet(
+        QStringLiteral("QFrame#Picture1 { background-color: rgb(224, 224, 224); }"));
     picture1_->installEventFilter(this);
     // What the area holds lies inside its border and is clipped there, as a falling character
     // near the right edge must not paint over the frame.
@@ -46,7 +47,8 @@ PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const K
     xialuozifu_ = new QLabel(client);
     xialuozifu_->setObjectName(QStringLiteral("xialuozifu"));
     xialuozifu_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    xialuozifu_->setStyleSheet(QStringLiteral("color: magenta; background-color: rgb(224, 224, 224);"));
+    xialuozifu_->setStyleSheet(
+        QStringLiteral("color: magenta; background-color: rgb(224, 224, 224);"));
     // The falling character takes its own clicks, so a right click on it opens no menu.
     xialuozifu_->installEventFilter(this);
 
@@ -63,7 +65,9 @@ PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const K
     showFalling();
 }
 
-QLabel* PracticeArea::countdownLabel(int i) const { return i == 3 ? daojishi3_ : daojishi4_; }
+QLabel* PracticeArea::countdownLabel(int i) const {
+    return i == 3 ? daojishi3_ : daojishi4_;
+}
 
 void PracticeArea::setCountdown(bool visible, const QString& number) {
     keyboard_->setCountdown(visible, number);
@@ -73,7 +77,9 @@ void PracticeArea::setCountdown(bool visible, const QString& number) {
     daojishi4_->setVisible(visible);
 }
 
-void PracticeArea::setKeyboardShown(bool shown) { keyboard_->setVisible(shown); }
+void PracticeArea::setKeyboardShown(bool shown) {
+    keyboard_->setVisible(shown);
+}
 
 void PracticeArea::showFalling() {
     if (xialuozifu_->text() != falling_.caption())

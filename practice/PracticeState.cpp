@@ -29,6 +29,10 @@ void PracticeState::setText(StatLabel label, const QString& text) {
     emit textChanged(label);
 }
 
-double PracticeState::level() const { return NumberText::leadingNumber(text(StatLabel::Level)); }
+double PracticeState::level() const {
+    return NumberText::leadingNumber(text(StatLabel::Level));
+}
 
-double PracticeState::total() const { return NumberText::leadingNumber(text(StatLabel::Total)); }
+double PracticeState::total() const {
+    return NumberText::leadingNumber(text(StatLabel::Total));
+}

@@ -2,9 +2,13 @@
 
 #include <QTime>
 
-SystemClock::SystemClock() { elapsed_.start(); }
+SystemClock::SystemClock() {
+    elapsed_.start();
+}
 
-double SystemClock::monotonicSeconds() const { return elapsed_.nsecsElapsed() / 1e9; }
+double SystemClock::monotonicSeconds() const {
+    return elapsed_.nsecsElapsed() / 1e9;
+}
 
 double SystemClock::secondsSinceMidnight() const {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;

@@ -2,7 +2,9 @@
 
 #include <chrono>
 
-SystemRandom::SystemRandom() { reseed(); }
+SystemRandom::SystemRandom() {
+    reseed();
+}
 
 void SystemRandom::reseed() {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
@@ -10,4 +12,6 @@ void SystemRandom::reseed() {
     engine_.seed(seq);
 }
 
-double SystemRandom::next() { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+double SystemRandom::next() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
+}

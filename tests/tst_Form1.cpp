@@ -188,7 +188,8 @@ private slots:
         form.show();
         form.trainer().menus.tuichu->trigger();
         QVERIFY(!form.isVisible());
-        QCOMPARE(rig.settingsBytes(), QByteArray(" 0\r\n 1\r\n 2\r\n 4\r\nTrue\r\nTrue\r\nFalse\r\nFalse\r\n"));
+        QCOMPARE(rig.settingsBytes(),
+                 QByteArray(" 0\r\n 1\r\n 2\r\n 4\r\nTrue\r\nTrue\r\nFalse\r\nFalse\r\n"));
         QCOMPARE(end.size(), online ? 1 : 0);
     }
 

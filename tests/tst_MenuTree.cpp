@@ -52,9 +52,8 @@ private slots:
         QCOMPARE(tree.jibie.size(), 20);
         for (int i = 0; i < 20; ++i)
             QCOMPARE(tree.jibie[i]->text(), QString::number(i + 1));
-        QCOMPARE(captions(tree.zongshu),
-                 QStringList({"10", "20", "30", "40", "50", "60", "70", "80", "90", "100", "200",
-                              "自定义"}));
+        QCOMPARE(captions(tree.zongshu), QStringList({"10", "20", "30", "40", "50", "60", "70",
+                                                      "80", "90", "100", "200", "自定义"}));
         QCOMPARE(captions(tree.banci1), QStringList({"86版(&A)", "98版(&B)"}));
     }
 
@@ -65,8 +64,8 @@ private slots:
         QCOMPARE(MenuTree::checkedIndex(tree.jibie), 2);
         QCOMPARE(MenuTree::checkedIndex(tree.zongshu), 4);
         QCOMPARE(MenuTree::checkedIndex(tree.banci1), 1);
-        for (const auto* group : {&tree.fengge1, &tree.shengyin1, &tree.jibie, &tree.zongshu,
-                                  &tree.banci1})
+        for (const auto* group :
+             {&tree.fengge1, &tree.shengyin1, &tree.jibie, &tree.zongshu, &tree.banci1})
             QCOMPARE(checkedCount(*group), 1);
         QVERIFY(tree.zhifa->isChecked());
         QVERIFY(tree.cuowushengyin->isChecked());

@@ -24,7 +24,9 @@ void countDown(TrainerRig& rig, Trainer& trainer) {
 }
 
 // The key code that strikes the target under key-code checking in the keyboard styles.
-int keyFor(int target) { return target >= 97 && target <= 122 ? target - 32 : target; }
+int keyFor(int target) {
+    return target >= 97 && target <= 122 ? target - 32 : target;
+}
 
 } // namespace
 

@@ -27,9 +27,12 @@ private slots:
     void programFilesGetExactlyOneSeparator_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("without trailing separator") << "/opt/keyvora" << "/opt/keyvora/数据库/Keyvora";
-        QTest::newRow("with trailing separator") << "/opt/keyvora/" << "/opt/keyvora/数据库/Keyvora";
-        QTest::newRow("root") << "/" << "/数据库/Keyvora";
+        QTest::newRow("without trailing separator") << "/opt/keyvora"
+                                                    << "/opt/keyvora/数据库/Keyvora";
+        QTest::newRow("with trailing separator") << "/opt/keyvora/"
+                                                 << "/opt/keyvora/数据库/Keyvora";
+        QTest::newRow("root") << "/"
+                              << "/数据库/Keyvora";
     }
     void programFilesGetExactlyOneSeparator() {
         QFETCH(QString, folder);

@@ -10,10 +10,10 @@
 #include <QWidget>
 
 WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddresses addresses)
-    : QObject(window), window_(window), shell_(*platform.shell),
-      addresses_(std::move(addresses)), stripPage_(this),
-      strip_(*platform.connection, stripPage_, platform.folder, addresses_.base(),
-             QStringLiteral("keyvora"), [] { return QDate::currentDate(); }, this),
+    : QObject(window), window_(window), shell_(*platform.shell), addresses_(std::move(addresses)),
+      stripPage_(this), strip_(
+                            *platform.connection, stripPage_, platform.folder, addresses_.base(),
+                            QStringLiteral("keyvora"), [] { return QDate::currentDate(); }, this),
       popupTimer_(*platform.connection, *platform.random, this) {
     stripPanel_ = new WebStripPanel(strip_, stripPage_, shell_, window);
     stripPanel_->move(Twips::px(WebStripPanel::suggestedLeftTwips),
@@ -35,7 +35,9 @@ void WebPeriphery::start() {
     popupTimer_.start();
 }
 
-void WebPeriphery::resetLinks() { links_->resetLinks(); }
+void WebPeriphery::resetLinks() {
+    links_->resetLinks();
+}
 
 void WebPeriphery::loadPopup() {
     if (!popup_)

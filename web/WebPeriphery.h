@@ -1,9 +1,9 @@
 #pragma once
 
+#include "web/NewsPopupTimer.h"
 #include "web/WebAddresses.h"
 #include "web/WebPage.h"
 #include "web/WebStrip.h"
-#include "web/NewsPopupTimer.h"
 
 #include <QObject>
 #include <QPointer>
@@ -22,7 +22,8 @@ struct Platform;
 class WebPeriphery : public QObject {
     Q_OBJECT
 public:
-    WebPeriphery(QWidget* window, const Platform& platform, WebAddresses addresses = WebAddresses());
+    WebPeriphery(QWidget* window, const Platform& platform,
+                 WebAddresses addresses = WebAddresses());
 
     // Starts the strip's and the pop-up's timers.
     void start();
