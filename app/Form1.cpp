@@ -25,10 +25,14 @@
 
 Form1::Form1(const Platform& platform, QWidget* parent)
     : QWidget(parent), trainer_(platform, this),
-      background_(QStringLiteral(":/keyvora/background.png")) {
+      backgroundImage_(std::async(
+          std::launch::async, [] { return QImage(QStringLiteral(":/keyvora/background.png")); })) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Keyvora "));
-    setWindowIcon(QIcon(QStringLiteral(":/keyvora/keyvora.png")));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/keyvora/keyvora-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/keyvora/keyvora-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
     setFont(SongFont::make(9));
     resize(Twips::px(11880), Twips::px(8190));
     setMouseTracking(true);
@@ -57,7 +61,11 @@ void Form1::buildTitleBanner() {
     label1_->setGeometry(Twips::rect(900, 540, 10875, 435));
     label1_->setFont(SongFont::make(18, true));
     label1_->setAlignment(Qt::AlignCenter);
-    label1_->setStyleSheet(QStringLiteral("color: red; background-color: rgb(215, 220, 248);"));
+    QPalette palette = label1_->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    palette.setColor(QPalette::Window, QColor(215, 220, 248));
+    label1_->setPalette(palette);
+    label1_->setAutoFillBackground(true);
     label1_->setMouseTracking(true);
     label1_->installEventFilter(this);
 }
@@ -136,6 +144,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::paintEvent(QPaintEvent*) {
+    if (backgroundImage_.valid())
+        background_ = QPixmap::fromImage(backgroundImage_.get());
     QPainter painter(this);
     painter.drawPixmap(0, 0, background_);
 }

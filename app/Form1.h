@@ -3,8 +3,11 @@
 #include "app/Platform.h"
 #include "app/Trainer.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
+
+#include <future>
 
 class MenuBarPanel;
 class PopupMenus;
@@ -54,6 +57,8 @@ private:
     bool belongsToWindow(QObject* object) const;
 
     Trainer trainer_;
+    // The background picture is decoded on another thread while the panels are built.
+    std::future<QImage> backgroundImage_;
     QPixmap background_;
     PopupMenus* popupMenus_ = nullptr;
     MenuBarPanel* menuBar_ = nullptr;

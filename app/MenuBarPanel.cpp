@@ -19,9 +19,8 @@ constexpr int labelTop = 60;
 constexpr int labelWidth = 855;
 constexpr int labelHeight = 195;
 
-const std::array<const char*, 3> labelCaptions = {"文件(<u>F</u>)", "选项(<u>C</u>)",
-                                                  "帮助(<u>H</u>)"};
-const std::array<const char*, 3> plainCaptions = {"文件(F)", "选项(C)", "帮助(H)"};
+// The access letters show in brackets, without the ampersand.
+const std::array<const char*, 3> labelCaptions = {"文件(F)", "选项(C)", "帮助(H)"};
 
 } // namespace
 
@@ -33,15 +32,19 @@ MenuBarPanel::MenuBarPanel(QWidget* window, PopupMenus& menus)
     // The margin around a label belongs to the window surface, so moving the pointer there
     // hides the highlight.
     shape1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A solid fill with a thin border in the window-text colour.
+    shape1_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape1_->setLineWidth(1);
+    shape1_->setAutoFillBackground(true);
     shape1_->hide();
     place(0, pressedColour);
+    // Until first used the highlight stands at its design place.
     shape1_->setGeometry(Twips::rect(2820, 60, 795, 255));
 
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         auto* label = new QLabel(QString::fromUtf8(labelCaptions[i]), window);
         label->setObjectName(QStringLiteral("Lab_caidan_%1").arg(i));
-        label->setAccessibleName(QString::fromUtf8(plainCaptions[i]));
-        label->setTextFormat(Qt::RichText);
+        label->setTextFormat(Qt::PlainText);
         label->setFont(SongFont::make(9));
         label->setGeometry(Twips::rect(labelLeft[i], labelTop, labelWidth, labelHeight));
         label->setAlignment(Qt::AlignCenter);
@@ -61,9 +64,9 @@ void MenuBarPanel::place(int i, const QColor& colour) {
     shape1_->setGeometry(
         Twips::rect(labelLeft[k] - 50, labelTop - 30, labelWidth, labelHeight + 55));
     colour_ = colour;
-    shape1_->setStyleSheet(QStringLiteral("QFrame#Shape1 { background-color: %1; border: 1px "
-                                          "solid palette(window-text); }")
-                               .arg(colour.name()));
+    QPalette palette = shape1_->palette();
+    palette.setColor(QPalette::Window, colour);
+    shape1_->setPalette(palette);
 }
 
 void MenuBarPanel::hoverLabel(int i) {

@@ -6,12 +6,22 @@
 #include <QMenu>
 #include <QWidget>
 
-PopupMenus::PopupMenus(const MenuTree& tree, QWidget* owner) : QObject(owner) {
-    auto* file = new QMenu(MenuTree::wenjianCaption, owner);
+PopupMenus::PopupMenus(const MenuTree& tree, QWidget* owner)
+    : QObject(owner), tree_(tree), owner_(owner) {}
+
+QMenu* PopupMenus::menu(int index) {
+    if (!menus_[0])
+        build();
+    return menus_[std::size_t(index)];
+}
+
+void PopupMenus::build() {
+    const MenuTree& tree = tree_;
+    auto* file = new QMenu(MenuTree::wenjianCaption, owner_);
     file->setObjectName(QStringLiteral("wenjian"));
     file->addActions({tree.jijiankaishi, tree.jijiantingzhi, tree.xian1, tree.tuichu});
 
-    auto* options = new QMenu(MenuTree::xuanxiangCaption, owner);
+    auto* options = new QMenu(MenuTree::xuanxiangCaption, owner_);
     options->setObjectName(QStringLiteral("xuanxiang"));
     const auto submenu = [options](const QString& caption, const QString& name,
                                    const QList<QAction*>& items) {
@@ -28,7 +38,7 @@ PopupMenus::PopupMenus(const MenuTree& tree, QWidget* owner) : QObject(owner) {
     submenu(MenuTree::banciCaption, QStringLiteral("banci"), tree.banci1);
     options->addActions({tree.xian7, tree.huifu});
 
-    auto* help = new QMenu(MenuTree::bangzhuCaption, owner);
+    auto* help = new QMenu(MenuTree::bangzhuCaption, owner_);
     help->setObjectName(QStringLiteral("bangzhu"));
     help->addActions(tree.bangzhu1);
 

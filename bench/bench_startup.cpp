@@ -1,5 +1,6 @@
 // Time from process start to the main window's first paint, and the resident memory then.
 // Run on a display (Xvfb will do): xvfb-run -a ./bench_startup
+// With the argument "empty" it shows an empty Qt window instead, as the baseline to compare.
 
 #include "app/Form1.h"
 #include "app/SystemPlatform.h"
@@ -58,13 +59,24 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    std::fprintf(stderr, "phase: main entered %.1f ms\n", sinceProcessStart());
     QApplication app(argc, argv);
+    FirstPaint probe;
+    if (argc > 1 && qstrcmp(argv[1], "empty") == 0) {
+        QWidget empty;
+        empty.resize(792, 546);
+        empty.installEventFilter(&probe);
+        empty.show();
+        return app.exec();
+    }
     // The program folder of the build, where the sound pack lies.
+    std::fprintf(stderr, "phase: application made %.1f ms\n", sinceProcessStart());
     SystemPlatform system(QString::fromUtf8(KEYVORA_PROGRAM_DIR));
     Form1 window(system.platform());
-    FirstPaint probe;
+    std::fprintf(stderr, "phase: window built %.1f ms\n", sinceProcessStart());
     window.installEventFilter(&probe);
     window.show();
+    std::fprintf(stderr, "phase: show() returned %.1f ms\n", sinceProcessStart());
     QTimer::singleShot(0, &app, [&system] { system.openAudio(); });
     return app.exec();
 }

@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 
 namespace {
 
@@ -14,18 +16,26 @@ constexpr std::array<int, 8> fingerLeft = {5100, 5640, 6180, 6720, 7740, 8280, 8
 constexpr std::array<int, 2> shiftLeft = {3900, 9900};
 constexpr int buttonTop = 7080;
 
-const char* const offStyle = "background-color: rgb(128, 128, 0);";
-const char* const litStyle = "background-color: rgb(128, 255, 128);";
+const QColor offColour(128, 128, 0);
+const QColor litColour(128, 255, 128);
+
+void paint(QPushButton* button, const QColor& colour) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, colour);
+    button->setPalette(palette);
+}
 
 const char* const fingerNames[] = {"左手小指", "左手无名指", "左手中指",   "左手食指",
                                    "右手食指", "右手中指",   "右手无名指", "右手小指"};
 
-QPushButton* makeButton(QWidget* window, const QString& name, const QRect& geometry) {
+QPushButton* makeButton(QWidget* window, QStyle* style, const QString& name,
+                        const QRect& geometry) {
     auto* button = new QPushButton(window);
+    button->setStyle(style);
     button->setObjectName(name);
     button->setGeometry(geometry);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QString::fromLatin1(offStyle));
+    paint(button, offColour);
     button->setProperty("lit", false);
     return button;
 }
@@ -34,20 +44,24 @@ void setLit(QPushButton* button, bool lit) {
     if (button->property("lit").toBool() == lit)
         return;
     button->setProperty("lit", lit);
-    button->setStyleSheet(QString::fromLatin1(lit ? litStyle : offStyle));
+    paint(button, lit ? litColour : offColour);
 }
 
 } // namespace
 
 FingerPanel::FingerPanel(QWidget* window, const FingerIndicators& indicators)
     : QObject(window), indicators_(indicators) {
+    // Button colours come from the palette, which every platform style does not honour; the
+    // portable Fusion style does, so these ten buttons use it everywhere.
+    style_ = QStyleFactory::create(QStringLiteral("Fusion"));
+    style_->setParent(this);
     for (std::size_t i = 0; i < fingers_.size(); ++i) {
-        fingers_[i] = makeButton(window, QStringLiteral("Command2_%1").arg(i),
+        fingers_[i] = makeButton(window, style_, QStringLiteral("Command2_%1").arg(i),
                                  Twips::rect(fingerLeft[i], buttonTop, 375, 375));
         fingers_[i]->setAccessibleName(QString::fromUtf8(fingerNames[i]));
     }
     for (std::size_t i = 0; i < shifts_.size(); ++i) {
-        shifts_[i] = makeButton(window, QStringLiteral("Command3_%1").arg(i),
+        shifts_[i] = makeButton(window, style_, QStringLiteral("Command3_%1").arg(i),
                                 Twips::rect(shiftLeft[i], buttonTop, 1035, 375));
         shifts_[i]->setText(QStringLiteral("Shift"));
         shifts_[i]->setFont(SongFont::make(12, true));

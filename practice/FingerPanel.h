@@ -6,6 +6,7 @@
 
 class FingerIndicators;
 class QPushButton;
+class QStyle;
 class QWidget;
 
 // The finger buttons `Command2` (0..7, left little finger to right little finger) and the two
@@ -27,6 +28,7 @@ private:
     void refresh();
 
     const FingerIndicators& indicators_;
+    QStyle* style_ = nullptr;
     std::array<QPushButton*, 8> fingers_{};
     std::array<QPushButton*, 2> shifts_{};
 };

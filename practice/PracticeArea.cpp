@@ -12,15 +12,26 @@
 
 namespace {
 
+void paint(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+const QColor areaColour(224, 224, 224);
+
 QLabel* countdownPart(QWidget* parent, const QString& name, const QString& text,
-                      const QRect& geometry, const char* colour) {
+                      const QRect& geometry, const QColor& colour) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setFont(SongFont::make(21.75, true));
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(
-        QStringLiteral("color: %1; background: transparent;").arg(QString::fromLatin1(colour)));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
     label->hide();
     return label;
 }
@@ -35,8 +46,7 @@ PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const K
     picture1_->setFrameShape(QFrame::Panel);
     picture1_->setFrameShadow(QFrame::Sunken);
     picture1_->setLineWidth(2);
-    picture1_->setStyleSheet(
-        QStringLiteral("QFrame#Picture1 { background-color: rgb(224, 224, 224); }"));
+    paint(picture1_, Qt::black, areaColour);
     picture1_->installEventFilter(this);
     // What the area holds lies inside its border and is clipped there, as a falling character
     // near the right edge must not paint over the frame.
@@ -47,15 +57,14 @@ PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const K
     xialuozifu_ = new QLabel(client);
     xialuozifu_->setObjectName(QStringLiteral("xialuozifu"));
     xialuozifu_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    xialuozifu_->setStyleSheet(
-        QStringLiteral("color: magenta; background-color: rgb(224, 224, 224);"));
+    paint(xialuozifu_, Qt::magenta, areaColour);
     // The falling character takes its own clicks, so a right click on it opens no menu.
     xialuozifu_->installEventFilter(this);
 
     daojishi3_ = countdownPart(client, QStringLiteral("daojishi_3"), QStringLiteral("倒计时：  秒"),
-                               Twips::rect(2340, 4860, 2895, 555), "blue");
+                               Twips::rect(2340, 4860, 2895, 555), Qt::blue);
     daojishi4_ = countdownPart(client, QStringLiteral("daojishi_4"), QStringLiteral("5"),
-                               Twips::rect(4080, 4860, 555, 555), "red");
+                               Twips::rect(4080, 4860, 555, 555), Qt::red);
 
     keyboard_ = new KeyboardView(keys, client);
     keyboard_->setObjectName(QStringLiteral("Frame2"));

@@ -55,22 +55,29 @@ StatisticsPanel::StatisticsPanel(QWidget* window, const PracticeState& state)
     frame1_->installEventFilter(this);
 
     // The labels of the panel stand on the colour of title-bar text, as on the classic desktop.
-    const QString background = QStringLiteral("background-color: palette(highlighted-text);");
+    const QColor background = frame1_->palette().color(QPalette::HighlightedText);
+    const auto paint = [&background](QLabel* label, const QColor& text) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::Window, background);
+        label->setPalette(palette);
+        label->setAutoFillBackground(true);
+    };
     for (const Caption& c : captions) {
         auto* label = new QLabel(QString::fromUtf8(c.text), frame1_);
         label->setObjectName(QStringLiteral("Label2_%1").arg(c.index));
         label->setGeometry(Twips::rect(c.left, c.top, c.width, c.height));
-        QString colour = QStringLiteral("color: black;");
+        QColor colour = Qt::black;
         double points = 10.5;
         if (c.index == 13) {
-            colour = QStringLiteral("color: rgb(0, 192, 0);");
+            colour = QColor(0, 192, 0);
             points = 12;
         } else if (c.index == 14) {
-            colour = QStringLiteral("color: rgb(0, 192, 192);");
+            colour = QColor(0, 192, 192);
             points = 14.25;
         }
         label->setFont(SongFont::make(points, true));
-        label->setStyleSheet(colour + background);
+        paint(label, colour);
         label2_.insert(c.index, label);
     }
     for (const Figure& f : figures) {
@@ -79,7 +86,7 @@ StatisticsPanel::StatisticsPanel(QWidget* window, const PracticeState& state)
         label->setGeometry(Twips::rect(f.left, f.top, f.width, f.height));
         label->setFont(SongFont::make(12, true));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setStyleSheet(QStringLiteral("color: magenta;") + background);
+        paint(label, Qt::magenta);
         label3_.insert(f.index, label);
     }
 

@@ -1,9 +1,5 @@
 #include "sound/SdlAudio.h"
 
-#define SDL_MAIN_HANDLED
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 namespace {
 
 // Sounds up to this size (about a second and a half of decoded audio) stay decoded when no
@@ -24,14 +20,16 @@ SdlAudio::~SdlAudio() {
 bool SdlAudio::open() {
     if (open_)
         return true;
-    SDL_SetMainReady();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    if (!sdl_.load())
         return false;
-    if (Mix_OpenAudio(sampleRate, MIX_DEFAULT_FORMAT, 2, bufferSamples) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl_.setMainReady();
+    if (sdl_.initSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    if (sdl_.openAudio(sampleRate, MIX_DEFAULT_FORMAT, 2, bufferSamples) != 0) {
+        sdl_.quitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_AllocateChannels(channelCount);
+    sdl_.allocateChannels(channelCount);
     open_ = true;
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         if (it->holders > 0)
@@ -43,10 +41,10 @@ bool SdlAudio::open() {
 void SdlAudio::close() {
     if (!open_)
         return;
-    Mix_HaltChannel(-1);
+    sdl_.haltChannel(-1);
     for (auto it = entries_.begin(); it != entries_.end();) {
         if (it->chunk)
-            Mix_FreeChunk(it->chunk);
+            sdl_.freeChunk(it->chunk);
         it->chunk = nullptr;
         it->failed = false;
         if (it->holders > 0)
@@ -54,8 +52,8 @@ void SdlAudio::close() {
         else
             it = entries_.erase(it);
     }
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl_.closeAudio();
+    sdl_.quitSubSystem(SDL_INIT_AUDIO);
     open_ = false;
 }
 
@@ -93,8 +91,8 @@ void SdlAudio::decode(Entry& entry, const QString& path) {
         return;
     // The format is told by the content: the files carry no extension. SDL takes UTF-8 paths on
     // every platform.
-    SDL_RWops* file = SDL_RWFromFile(path.toUtf8().constData(), "rb");
-    entry.chunk = file ? Mix_LoadWAV_RW(file, 1) : nullptr;
+    SDL_RWops* file = sdl_.rwFromFile(path.toUtf8().constData(), "rb");
+    entry.chunk = file ? sdl_.loadWavRw(file, 1) : nullptr;
     entry.failed = entry.chunk == nullptr;
 }
 
@@ -103,8 +101,8 @@ void SdlAudio::freeChunk(Mix_Chunk* chunk) {
         return;
     // A channel may still be sounding it (a file let go of without a halt): silence it first.
     for (int channel = 0; channel < channelCount; ++channel) {
-        if (Mix_Playing(channel) && Mix_GetChunk(channel) == chunk)
-            Mix_HaltChannel(channel);
+        if (sdl_.playing(channel) && sdl_.getChunk(channel) == chunk)
+            sdl_.haltChannel(channel);
     }
-    Mix_FreeChunk(chunk);
+    sdl_.freeChunk(chunk);
 }

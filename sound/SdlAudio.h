@@ -1,9 +1,9 @@
 #pragma once
 
+#include "sound/SdlMixerLibrary.h"
+
 #include <QHash>
 #include <QString>
-
-struct Mix_Chunk;
 
 // The audio device of the program and the decoded sounds its channels play.
 //
@@ -37,6 +37,9 @@ public:
 
     bool isOpen() const { return open_; }
 
+    // The mixer's functions; usable only while the device is open.
+    const SdlMixerLibrary& mixer() const { return sdl_; }
+
     // A channel takes hold of a file (decoded now if the device is open) or lets go of it.
     // Empty paths are ignored.
     void hold(const QString& path);
@@ -54,8 +57,9 @@ private:
     };
 
     void decode(Entry& entry, const QString& path);
-    static void freeChunk(Mix_Chunk* chunk);
+    void freeChunk(Mix_Chunk* chunk);
 
+    SdlMixerLibrary sdl_;
     QHash<QString, Entry> entries_;
     bool open_ = false;
 };

@@ -2,8 +2,6 @@
 
 #include "sound/SdlAudio.h"
 
-#include <SDL_mixer.h>
-
 SdlSoundChannel::SdlSoundChannel(SdlAudio& audio, int mixerChannel, bool repeat)
     : audio_(audio), channel_(mixerChannel), repeat_(repeat) {}
 
@@ -35,10 +33,10 @@ void SdlSoundChannel::play() {
         return;
     }
     // Playing on a busy channel cuts its sound and starts this one from the beginning.
-    Mix_PlayChannel(channel_, sound, repeat_ ? -1 : 0);
+    audio_.mixer().playChannelTimed(channel_, sound, repeat_ ? -1 : 0, -1);
 }
 
 void SdlSoundChannel::halt() {
     if (audio_.isOpen() && channel_ >= 0 && channel_ < SdlAudio::channelCount)
-        Mix_HaltChannel(channel_);
+        audio_.mixer().haltChannel(channel_);
 }

@@ -3,12 +3,16 @@
 #include <QNetworkInformation>
 #include <QNetworkInterface>
 
-NetworkConnectionCheck::NetworkConnectionCheck() {
-    haveBackend_ =
-        QNetworkInformation::instance() != nullptr || QNetworkInformation::loadDefaultBackend();
-}
+NetworkConnectionCheck::NetworkConnectionCheck() = default;
 
 bool NetworkConnectionCheck::isOnline() {
+    // The platform's network information is loaded on first use, not at start-up: the first
+    // question comes half a second after the window opens.
+    if (!backendTried_) {
+        backendTried_ = true;
+        haveBackend_ =
+            QNetworkInformation::instance() != nullptr || QNetworkInformation::loadDefaultBackend();
+    }
     if (haveBackend_) {
         if (const QNetworkInformation* info = QNetworkInformation::instance()) {
             const auto reach = info->reachability();

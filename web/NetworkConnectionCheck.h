@@ -15,5 +15,6 @@ private:
     // other than loopback is up, running and has an address.
     static bool anyInterfaceUp();
 
+    bool backendTried_ = false;
     bool haveBackend_ = false;
 };

@@ -7,6 +7,7 @@
 #include "web/WebStripPanel.h"
 
 #include <QDate>
+#include <QTimer>
 #include <QWidget>
 
 WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddresses addresses)
@@ -15,10 +16,6 @@ WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddress
                             *platform.connection, stripPage_, platform.folder, addresses_.base(),
                             QStringLiteral("keyvora"), [] { return QDate::currentDate(); }, this),
       popupTimer_(*platform.connection, *platform.random, this) {
-    stripPanel_ = new WebStripPanel(strip_, stripPage_, shell_, window);
-    stripPanel_->move(Twips::px(WebStripPanel::suggestedLeftTwips),
-                      Twips::px(WebStripPanel::suggestedTopTwips));
-
     links_ = new LinkLabels(shell_, addresses_, window);
     links_->move(Twips::px(LinkLabels::suggestedLeftTwips),
                  Twips::px(LinkLabels::suggestedTopTwips));
@@ -33,6 +30,21 @@ WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddress
 void WebPeriphery::start() {
     strip_.start();
     popupTimer_.start();
+    // The strip shows nothing before its fifth online tick, 2.5 s after start-up.
+    QTimer::singleShot(panelDelayMs, this, &WebPeriphery::stripPanel);
+}
+
+WebStripPanel* WebPeriphery::stripPanel() {
+    if (!stripPanel_) {
+        stripPanel_ = new WebStripPanel(strip_, stripPage_, shell_, window_);
+        stripPanel_->move(Twips::px(WebStripPanel::suggestedLeftTwips),
+                          Twips::px(WebStripPanel::suggestedTopTwips));
+        // Should the strip ever be further than the panel, the panel catches up.
+        if (strip_.count() >= 11)
+            stripPanel_->layOut();
+        stripPanel_->setVisible(strip_.isStripVisible());
+    }
+    return stripPanel_;
 }
 
 void WebPeriphery::resetLinks() {

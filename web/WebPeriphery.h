@@ -34,11 +34,15 @@ public:
 
     WebStrip& strip() { return strip_; }
     NewsPopupTimer& popupTimer() { return popupTimer_; }
-    WebStripPanel* stripPanel() const { return stripPanel_; }
+    // The strip's panel; it is built a moment after start-up, hidden, well before the strip's
+    // sequence needs it, so that building it never delays the window.
+    WebStripPanel* stripPanel();
     LinkLabels* links() const { return links_; }
     NewsPopup* popup() const { return popup_; }
 
 private:
+    static constexpr int panelDelayMs = 300;
+
     void loadPopup();
 
     QWidget* window_;
