@@ -70,6 +70,7 @@ PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const K
     keyboard_->setObjectName(QStringLiteral("Frame2"));
     keyboard_->raise();
 
+    xialuozifu_->hide();
     connect(&falling_, &FallingLabel::changed, this, &PracticeArea::showFalling);
     showFalling();
 }
