@@ -26,7 +26,7 @@
 Form1::Form1(const Platform& platform, QWidget* parent)
     : QWidget(parent), trainer_(platform, this),
       backgroundImage_(std::async(
-          std::launch::async, [] { return QImage(QStringLiteral(":/keyvora/background.png")); })) {
+          std::launch::async, [] { return QImage(QStringLiteral(":/keyvora/background.bmp")); })) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Keyvora "));
     QIcon icon;
