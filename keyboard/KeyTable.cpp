@@ -50,20 +50,10 @@ bool hasPart(int keyIndex, KeyPart part) {
 }
 
 int keyOfTarget(int code) {
-    if ((code >= 48 && code <= 57) || (code >= 65 && code <= 90))
+    // Digits, capitals, the named keys and the space light the key of the same number.
+    if ((code >= 48 && code <= 57) || (code >= 65 && code <= 90) || isNamedKey(code) || code == 32)
         return code;
     switch (code) {
-    case 8:
-    case 13:
-    case 16:
-    case 17:
-    case 18:
-    case 20:
-    case 26:
-    case 27:
-    case 28:
-    case 32:
-        return code;
     case 96:
         return 192;
     case 45:
