@@ -1,11 +1,10 @@
 #include "practice/FingerPanel.h"
 
+#include "app/ClickSink.h"
 #include "app/SongFont.h"
 #include "app/Twips.h"
 #include "practice/FingerIndicators.h"
 
-#include <QEvent>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
@@ -68,25 +67,14 @@ FingerPanel::FingerPanel(QWidget* window, const FingerIndicators& indicators)
         shifts_[i]->setAccessibleName(i == 0 ? QStringLiteral("左 Shift")
                                              : QStringLiteral("右 Shift"));
     }
+    // The buttons only show; their clicks do nothing.
+    auto* sink = new ClickSink(this);
     for (QPushButton* button : fingers_)
-        button->installEventFilter(this);
+        button->installEventFilter(sink);
     for (QPushButton* button : shifts_)
-        button->installEventFilter(this);
+        button->installEventFilter(sink);
     connect(&indicators_, &FingerIndicators::changed, this, &FingerPanel::refresh);
     refresh();
-}
-
-bool FingerPanel::eventFilter(QObject* watched, QEvent* event) {
-    // The buttons only show; no click of theirs does anything, and a right click on them must
-    // not reach the window, which would open its menu.
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        return true;
-    default:
-        return QObject::eventFilter(watched, event);
-    }
 }
 
 bool FingerPanel::isLit(const QPushButton* button) {

@@ -22,8 +22,6 @@ public:
 
     static bool isLit(const QPushButton* button);
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void refresh();
 

@@ -1,5 +1,6 @@
 #include "practice/PracticeArea.h"
 
+#include "app/ClickSink.h"
 #include "app/SongFont.h"
 #include "app/Twips.h"
 #include "keyboard/FallingLabel.h"
@@ -59,7 +60,7 @@ PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const K
     xialuozifu_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paint(xialuozifu_, Qt::magenta, areaColour);
     // The falling character takes its own clicks, so a right click on it opens no menu.
-    xialuozifu_->installEventFilter(this);
+    xialuozifu_->installEventFilter(new ClickSink(this));
 
     daojishi3_ = countdownPart(client, QStringLiteral("daojishi_3"), QStringLiteral("倒计时：  秒"),
                                Twips::rect(2340, 4860, 2895, 555), Qt::blue);
@@ -99,16 +100,6 @@ void PracticeArea::showFalling() {
 }
 
 bool PracticeArea::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == xialuozifu_) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            return true;
-        default:
-            return false;
-        }
-    }
     if (watched == picture1_ && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton)
