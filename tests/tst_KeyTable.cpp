@@ -10,6 +10,7 @@ private slots:
     void targetGivesItsKeyTextAndStem();
     void noTargetLightsTabOrTheWindowsAndMenuKeys();
     void everyLitKeyHasACap();
+    void exactlyTheKeyIndicesHaveACap();
     void everyPrintableCodeHasAStemAndNoOtherUnnamedCodeHasOne();
     void namedKeysAreExactlyTheNine();
 };
@@ -89,6 +90,13 @@ void KeyTableTest::everyLitKeyHasACap() {
         if (key != KeyTable::noKey)
             QVERIFY2(KeyTable::hasPart(key, KeyPart::Cap), qPrintable(QString::number(code)));
     }
+}
+
+void KeyTableTest::exactlyTheKeyIndicesHaveACap() {
+    const QList<int>& indices = KeyTable::keyIndices();
+    for (int key = -10; key <= 300; ++key)
+        QVERIFY2(KeyTable::hasPart(key, KeyPart::Cap) == indices.contains(key),
+                 qPrintable(QString::number(key)));
 }
 
 void KeyTableTest::everyPrintableCodeHasAStemAndNoOtherUnnamedCodeHasOne() {
