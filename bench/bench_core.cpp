@@ -24,6 +24,7 @@
 
 #include <array>
 #include <chrono>
+#include <cstdint>
 
 namespace {
 
