@@ -14,13 +14,17 @@ QString SettingsStore::path() const {
     return folder_.file(QStringLiteral("数据库/Keyvora"));
 }
 
-void SettingsStore::jiyicaidan() {
-    const QByteArray content = SettingsFile::format(
+QByteArray SettingsStore::content() const {
+    return SettingsFile::format(
         {MenuTree::checkedIndex(menus_.fengge1), MenuTree::checkedIndex(menus_.shengyin1),
          MenuTree::checkedIndex(menus_.jibie), MenuTree::checkedIndex(menus_.zongshu)},
         {menus_.zhifa->isChecked(), menus_.cuowushengyin->isChecked(),
          menus_.beijingyinyue->isChecked(),
          !menus_.banci1.isEmpty() && menus_.banci1[0]->isChecked()});
+}
+
+void SettingsStore::jiyicaidan() {
+    const QByteArray bytes = content();
 
     // The content goes to a temporary file beside the old one and is renamed over it only when
     // complete. Writing straight into the target as a fallback would defeat that, so it stays
@@ -32,7 +36,7 @@ void SettingsStore::jiyicaidan() {
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
-    if (file.write(content) != content.size()) {
+    if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return;
     }
@@ -40,7 +44,10 @@ void SettingsStore::jiyicaidan() {
 }
 
 void SettingsStore::shujukucaidan() {
-    const QList<QString> lines = SettingsFile::readLines(path());
+    apply(SettingsFile::readLines(path()));
+}
+
+void SettingsStore::apply(const QList<QString>& lines) {
     QString value; // the last line read; a missing line leaves it as it is
     qsizetype next = 0;
     const auto readLine = [&] {

@@ -2,6 +2,8 @@
 
 #include "settings/GroupHandlers.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 class MenuTree;
@@ -22,6 +24,11 @@ public:
     // marks of fingering, error sound, music and the 86 edition directly; the 98 edition gets
     // the opposite of the 86 one. A missing line repeats the last line read (none: empty).
     void shujukucaidan();
+
+    // What `jiyicaidan` writes for the current check marks.
+    QByteArray content() const;
+    // The restore of `shujukucaidan` from lines already read (SettingsFile::readLines).
+    void apply(const QList<QString>& lines);
 
     QString path() const;
 
