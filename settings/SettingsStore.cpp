@@ -5,7 +5,31 @@
 #include "settings/SettingsFile.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+
+namespace {
+
+// Where the file system cannot keep a temporary file unnamed, QSaveFile writes to
+// "Keyvora.XXXXXX" beside the target, and a save killed before its rename leaves that file
+// behind. Each later save removes such leftovers, so they never pile up. Only regular files of
+// exactly that name are touched; a save running at the same moment in a second instance would
+// at worst fail its rename and keep the old file.
+void removeStaleTemporaries(const QString& target) {
+    const QFileInfo info(target);
+    const QRegularExpression own(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDir folder = info.dir();
+    for (const QFileInfo& entry :
+         folder.entryInfoList({info.fileName() + QStringLiteral(".??????")},
+                              QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks))
+        if (own.match(entry.fileName()).hasMatch())
+            QFile::remove(entry.filePath());
+}
+
+} // namespace
 
 SettingsStore::SettingsStore(MenuTree& menus, const ProgramFolder& folder, GroupHandlers handlers)
     : menus_(menus), folder_(folder), handlers_(std::move(handlers)) {}
@@ -32,6 +56,7 @@ void SettingsStore::jiyicaidan() {
     // Unbuffered, so that a short write (full disk, size limit) shows in write()'s result:
     // QSaveFile's commit does not notice a failure while flushing its buffer and would rename
     // a truncated file over the good one.
+    removeStaleTemporaries(path());
     QSaveFile file(path());
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -40,6 +65,8 @@ void SettingsStore::jiyicaidan() {
         file.cancelWriting();
         return;
     }
+    if (beforeCommit_)
+        beforeCommit_();
     file.commit();
 }
 

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class MenuTree;
 class ProgramFolder;
 
@@ -32,8 +34,13 @@ public:
 
     QString path() const;
 
+    // Called when the new content is completely written but not yet in place. Empty in the
+    // program; tests stop the process here to show that an interrupted save keeps the old file.
+    void setBeforeCommit(std::function<void()> hook) { beforeCommit_ = std::move(hook); }
+
 private:
     MenuTree& menus_;
     const ProgramFolder& folder_;
     GroupHandlers handlers_;
+    std::function<void()> beforeCommit_;
 };
