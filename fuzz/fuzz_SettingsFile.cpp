@@ -18,6 +18,7 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <cstdint>
 #include <cstdio>
@@ -162,6 +163,11 @@ void checkRestore(const QList<QString>& lines) {
     static const QRegularExpression wellFormed(
         QStringLiteral("\\A( [0-9]{1,2}\\r\\n){4}((True|False)\\r\\n){4}\\z"));
     require(wellFormed.match(QString::fromLatin1(saved)).hasMatch(), "the save is malformed");
+    // The saves are few (one per menu state), so each is restored only the first time it is met.
+    static QSet<QByteArray> restoredSaves;
+    if (restoredSaves.contains(saved))
+        return;
+    restoredSaves.insert(saved);
     const QList<QString> savedLines = readLines(saved);
     require(savedLines.size() == SettingsFile::maxLines, "the save does not read back as 8 lines");
     Rig again;
