@@ -29,12 +29,15 @@ QByteArray SettingsFile::format(const std::array<int, 4>& indices,
 }
 
 QList<QString> SettingsFile::readLines(const QString& path) {
-    QList<QString> lines;
     // Only a regular file: opening a pipe or a device put in its place could block start-up.
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return lines;
+        return {};
+    return readLines(file);
+}
 
+QList<QString> SettingsFile::readLines(QIODevice& device) {
+    QList<QString> lines;
     QString current;
     bool inLine = false;  // characters (or a line start) seen since the last line end
     bool afterCr = false; // the previous byte was a CR, so a LF belongs to the same line end
@@ -42,7 +45,7 @@ QList<QString> SettingsFile::readLines(const QString& path) {
     char chunk[8192];
     while (lines.size() < maxLines && consumed < maxBytes) {
         const qint64 want = std::min<qint64>(sizeof chunk, maxBytes - consumed);
-        const qint64 got = file.read(chunk, want);
+        const qint64 got = device.read(chunk, want);
         if (got <= 0)
             break;
         consumed += got;

@@ -7,6 +7,8 @@
 #include <array>
 #include <optional>
 
+class QIODevice;
+
 // The format of the settings file: eight CR LF lines, the checked indices of the four option
 // groups (display style, key-sound mode, level, total) in the signed style (" 3"), then the
 // marks of fingering, error sound, music and the 86 edition as "True" or "False".
@@ -27,6 +29,8 @@ public:
     // lines, each cut to maxLineChars characters, from at most maxBytes bytes; bytes map to
     // characters one to one. A missing or unreadable file gives no lines.
     static QList<QString> readLines(const QString& path);
+    // The same from a device opened for reading, read from its current position.
+    static QList<QString> readLines(QIODevice& device);
 
     // The index a line stands for: blanks trimmed, the leading number, rounded half to even.
     // A line without a number is 0; a number outside the 16-bit range gives no index.

@@ -2,7 +2,11 @@
 
 #include "settings/GroupHandlers.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
+
+#include <functional>
 
 class MenuTree;
 class ProgramFolder;
@@ -23,10 +27,20 @@ public:
     // the opposite of the 86 one. A missing line repeats the last line read (none: empty).
     void shujukucaidan();
 
+    // What `jiyicaidan` writes for the current check marks.
+    QByteArray content() const;
+    // The restore of `shujukucaidan` from lines already read (SettingsFile::readLines).
+    void apply(const QList<QString>& lines);
+
     QString path() const;
+
+    // Called when the new content is completely written but not yet in place. Empty in the
+    // program; tests stop the process here to show that an interrupted save keeps the old file.
+    void setBeforeCommit(std::function<void()> hook) { beforeCommit_ = std::move(hook); }
 
 private:
     MenuTree& menus_;
     const ProgramFolder& folder_;
     GroupHandlers handlers_;
+    std::function<void()> beforeCommit_;
 };

@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -87,6 +88,25 @@ private slots:
     void linesEndInCrLfCrOrLfAndTheLastNeedsNoEnd() {
         const QList<QString> lines = SettingsFile::readLines(fileWith(" 1\r\n\r\n 2\r 3\nlast"));
         QCOMPARE(lines, (QList<QString>{" 1", "", " 2", " 3", "last"}));
+    }
+
+    void aLineEndSplitAcrossReadChunksCountsOnce() {
+        // The file is read in blocks of 8192 bytes; here CR ends one block and LF starts the next.
+        const QByteArray content = QByteArray(8191, '7') + "\r\nTrue\r\n";
+        const QList<QString> lines = SettingsFile::readLines(fileWith(content));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[1], QStringLiteral("True"));
+    }
+
+    void aDeviceIsReadFromItsPositionLikeAFile() {
+        const QByteArray content("skip 3\r\n 4\rTrue\n\xe9");
+        QBuffer buffer;
+        buffer.setData(content);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QVERIFY(buffer.seek(5));
+        const QList<QString> expected{"3", " 4", "True", QString(QChar(0xe9))};
+        QCOMPARE(SettingsFile::readLines(buffer), expected);
+        QCOMPARE(SettingsFile::readLines(fileWith(content.mid(5))), expected);
     }
 
     void aMissingFileGivesNoLines() {

@@ -11,13 +11,83 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sched.h>
+#include <sys/mount.h>
 #endif
 
 namespace {
 
 const QByteArray defaultFile(" 0\r\n 1\r\n 2\r\n 4\r\nTrue\r\nTrue\r\nFalse\r\nFalse\r\n");
+// A file from an earlier exit that a failed save must leave as it is.
+const QByteArray oldFile(" 7\r\n 3\r\n 9\r\n 2\r\nFalse\r\nFalse\r\nTrue\r\nTrue\r\n");
+
+#ifdef Q_OS_UNIX
+// What a child process returns when the machine does not allow what it needs.
+constexpr int skipped = 77;
+
+// Runs the body in a child process and gives its exit code, or -1 if a signal ended it. The
+// child leaves with _exit, so the parent's temporary folder outlives it.
+template <typename Body> int inChild(Body body) {
+    const pid_t pid = fork();
+    if (pid < 0)
+        return -2;
+    if (pid == 0)
+        _exit(body());
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid)
+        return -2;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+#endif
+
+#ifdef Q_OS_LINUX
+bool writeProcFile(const char* path, const QByteArray& text) {
+    const int fd = open(path, O_WRONLY);
+    const bool ok = fd >= 0 && write(fd, text.constData(), size_t(text.size())) == text.size();
+    if (fd >= 0)
+        close(fd);
+    return ok;
+}
+
+// In this (child) process only: a 16 KiB memory disk over the folder, as a real full disk.
+// Without privileges a user namespace gives the right to mount one.
+bool mountSmallDisk(const QString& folder) {
+    if (unshare(CLONE_NEWNS) != 0) {
+        const QByteArray uid = QByteArray::number(getuid());
+        const QByteArray gid = QByteArray::number(getgid());
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 ||
+            !writeProcFile("/proc/self/setgroups", "deny") ||
+            !writeProcFile("/proc/self/uid_map", "0 " + uid + " 1") ||
+            !writeProcFile("/proc/self/gid_map", "0 " + gid + " 1"))
+            return false;
+    }
+    return mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount("keyvora-test", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") ==
+               0;
+}
+
+// Writes the file until the disk refuses more.
+bool fillDisk(const QString& path) {
+    const int fd = open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0)
+        return false;
+    const QByteArray block(512, 'x');
+    ssize_t written = 0;
+    while ((written = write(fd, block.constData(), size_t(block.size()))) > 0) {
+    }
+    const bool full = written < 0 && errno == ENOSPC;
+    close(fd);
+    return full;
+}
+#endif
 
 // A program folder with its settings folder, a menu tree and real-like group handlers.
 struct Program {
@@ -154,28 +224,148 @@ private slots:
         QCOMPARE(program.settingsFolderEntries(), QStringList{"Keyvora"});
     }
 
-    void aFailedWriteKeepsThePreviousFile() {
+    void aWriteThatRunsOutOfRoomKeepsThePreviousFile_data() {
+        QTest::addColumn<int>("room"); // bytes the new file may hold
+        QTest::newRow("no room at all") << 0;
+        QTest::newRow("room for part of a line") << 5;
+        QTest::newRow("room for all but the last byte") << int(defaultFile.size() - 1);
+    }
+    void aWriteThatRunsOutOfRoomKeepsThePreviousFile() {
 #ifdef Q_OS_UNIX
-        // A file-size limit makes the write fail even for a privileged user, as a full disk would.
+        // A file-size limit cuts the write short even for a privileged user, as a full disk
+        // would; with the signal ignored, write() reports it instead of ending the process.
+        QFETCH(int, room);
         Program program;
-        const QByteArray good(" 7\r\n 3\r\n 9\r\n 2\r\nFalse\r\nFalse\r\nTrue\r\nTrue\r\n");
-        program.writeFile(good);
+        program.writeFile(oldFile);
 
         rlimit saved{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = saved;
-        tiny.rlim_cur = 5;
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &tiny) == 0);
+        rlimit limited = saved;
+        limited.rlim_cur = rlim_t(room);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
         program.store.jiyicaidan();
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
 
-        QCOMPARE(program.fileContent(), good);
+        QCOMPARE(program.fileContent(), oldFile);
+        QCOMPARE(program.settingsFolderEntries(), QStringList{"Keyvora"});
+        program.store.jiyicaidan();
+        QCOMPARE(program.fileContent(), defaultFile);
+#else
+        QSKIP("no way to limit the file size here");
+#endif
+    }
+
+    void aFullDiskKeepsThePreviousFileAndTheNextSaveWorks() {
+#ifdef Q_OS_LINUX
+        Program program;
+        const int status = inChild([&]() -> int {
+            if (!mountSmallDisk(program.dir.filePath(QStringLiteral("数据库"))))
+                return skipped;
+            program.writeFile(oldFile);
+            const QString filler = program.dir.filePath(QStringLiteral("数据库/filler"));
+            if (!fillDisk(filler))
+                return 10;
+            program.store.jiyicaidan();
+            if (program.fileContent() != oldFile)
+                return 11;
+            if (program.settingsFolderEntries() != QStringList{"filler", "Keyvora"})
+                return 12;
+            QFile::remove(filler);
+            program.store.jiyicaidan();
+            return program.fileContent() == defaultFile ? 0 : 13;
+        });
+        if (status == skipped)
+            QSKIP("no mount namespace for a small disk here");
+        // 11: the old file was damaged; 12: a temporary file was left; 13: the next save failed.
+        QCOMPARE(status, 0);
+#else
+        QSKIP("no small disk to fill here");
+#endif
+    }
+
+    void aSaveKilledBeforeTheRenameKeepsThePreviousFile() {
+#ifdef Q_OS_UNIX
+        Program program;
+        program.writeFile(oldFile);
+        const pid_t pid = fork();
+        QVERIFY(pid >= 0);
+        if (pid == 0) {
+            // Everything is written; stop here until the parent has looked, then die.
+            program.store.setBeforeCommit([] { raise(SIGSTOP); });
+            program.store.jiyicaidan();
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(pid, &status, WUNTRACED), pid);
+        QVERIFY(WIFSTOPPED(status));
+        QCOMPARE(program.fileContent(), oldFile);
+        kill(pid, SIGKILL);
+        QCOMPARE(waitpid(pid, &status, 0), pid);
+        QVERIFY(WIFSIGNALED(status));
+
+        QCOMPARE(program.fileContent(), oldFile);
+        program.store.jiyicaidan();
+        QCOMPARE(program.fileContent(), defaultFile);
         QCOMPARE(program.settingsFolderEntries(), QStringList{"Keyvora"});
 #else
-        QSKIP("no way to make the write fail here");
+        QSKIP("no processes to kill here");
 #endif
+    }
+
+    void killedSavesDoNotPileUpTemporaryFiles() {
+#ifdef Q_OS_UNIX
+        Program program;
+        program.writeFile(oldFile);
+        for (int i = 0; i < 3; ++i) {
+            const int status = inChild([&] {
+                program.store.setBeforeCommit([] { raise(SIGKILL); });
+                program.store.jiyicaidan();
+                return 0;
+            });
+            QCOMPARE(status, -1);
+            QCOMPARE(program.fileContent(), oldFile);
+        }
+        program.store.jiyicaidan();
+        QCOMPARE(program.fileContent(), defaultFile);
+        QCOMPARE(program.settingsFolderEntries(), QStringList{"Keyvora"});
+#else
+        QSKIP("no processes to kill here");
+#endif
+    }
+
+    void theSaveRemovesItsOwnLeftoverTemporaryFilesAndNothingElse() {
+        // Where a temporary file cannot stay unnamed, a killed save leaves "Keyvora.XXXXXX".
+        Program program;
+        program.writeFile(oldFile);
+        const QDir folder(program.dir.filePath(QStringLiteral("数据库")));
+        const auto plant = [&](const QString& name) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(oldFile.left(7));
+        };
+        plant(QStringLiteral("Keyvora.Ab12Cd"));
+        plant(QStringLiteral("Keyvora.qwerty"));
+        const QStringList unrelated = {"Keyvora.bak",    "Keyvora.abcdefg", "Keyvora.abcde",
+                                       "keyvora.abcdef", "Other.abcdef",    "Keyvora.ab-def"};
+        for (const QString& name : unrelated)
+            plant(name);
+        QVERIFY(folder.mkdir(QStringLiteral("Keyvora.zzzzzz")));
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("Other.abcdef")),
+                            folder.filePath(QStringLiteral("Keyvora.link12"))));
+
+        program.store.jiyicaidan();
+
+        QCOMPARE(program.fileContent(), defaultFile);
+        QStringList kept = unrelated;
+        kept << "Keyvora"
+             << "Keyvora.zzzzzz"
+             << "Keyvora.link12";
+        kept.sort(Qt::CaseInsensitive);
+        QStringList entries = program.settingsFolderEntries();
+        entries.sort(Qt::CaseInsensitive);
+        QCOMPARE(entries, kept);
     }
 
     void junkLeavesExactlyOneItemCheckedInEveryGroup_data() {

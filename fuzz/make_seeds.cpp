@@ -1,0 +1,107 @@
+// Writes the seed corpora of the fuzz targets: settings files as the program writes them (from
+// SettingsFile::format) with variants of their line ends and lengths, and number texts.
+// Usage: make_seeds <fuzz/corpus folder>
+
+#include "settings/SettingsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QPair>
+
+#include <cstdio>
+
+namespace {
+
+bool write(const QDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+QByteArray utf16(const QString& text) {
+    return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    if (!root.mkpath(QStringLiteral("fuzz_SettingsFile")) ||
+        !root.mkpath(QStringLiteral("fuzz_LeadingNumber")))
+        return 1;
+    const QDir settings(root.filePath(QStringLiteral("fuzz_SettingsFile")));
+    const QDir numbers(root.filePath(QStringLiteral("fuzz_LeadingNumber")));
+    bool ok = true;
+
+    const QList<QPair<QString, QByteArray>> states = {
+        {QStringLiteral("design"), SettingsFile::format({0, 1, 2, 4}, {true, true, false, false})},
+        {QStringLiteral("zeros"), SettingsFile::format({0, 0, 0, 0}, {false, false, false, false})},
+        {QStringLiteral("last-items"),
+         SettingsFile::format({11, 8, 19, 11}, {true, true, true, true})},
+        {QStringLiteral("custom-total"),
+         SettingsFile::format({7, 5, 13, 11}, {false, true, true, true})},
+        {QStringLiteral("mixed"), SettingsFile::format({3, 2, 0, 9}, {true, false, true, false})},
+        {QStringLiteral("one-group-unchecked"),
+         SettingsFile::format({-1, 1, 2, 4}, {true, true, false, false})},
+        {QStringLiteral("no-group-checked"),
+         SettingsFile::format({-1, -1, -1, -1}, {false, true, false, true})},
+    };
+    for (const auto& [name, bytes] : states) {
+        ok &= write(settings, name + QStringLiteral("-crlf"), bytes);
+        QByteArray lf = bytes;
+        ok &= write(settings, name + QStringLiteral("-lf"), lf.replace("\r\n", "\n"));
+        QByteArray cr = bytes;
+        ok &= write(settings, name + QStringLiteral("-cr"), cr.replace("\r\n", "\r"));
+    }
+
+    const QByteArray design = states.first().second;
+    ok &= write(settings, QStringLiteral("no-last-line-end"), design.chopped(2));
+    ok &= write(settings, QStringLiteral("empty"), QByteArray());
+    ok &= write(settings, QStringLiteral("one-line"), " 5\r\n");
+    ok &= write(settings, QStringLiteral("two-lines"), " 3\r\n 2\r\n");
+    ok &= write(settings, QStringLiteral("index-then-boolean"), " 5\r\ntrue");
+    ok &= write(settings, QStringLiteral("overlong-file"), design + design + "junk\r\n");
+    ok &= write(settings, QStringLiteral("overlong-line"),
+                QByteArray(5000, '5') + "\r\n" + design.mid(4));
+    ok &= write(settings, QStringLiteral("blanks-and-case"),
+                "\t3 \r\n  1\t\r\n2abc\r\n 4.5\r\n TRUE \r\ntrue\r\nfalse\r\nyes\r\n");
+    ok &= write(settings, QStringLiteral("out-of-range"),
+                "99999\r\n-40000\r\n32767.5\r\n1e999\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n");
+    ok &= write(settings, QStringLiteral("separator-and-halves"),
+                " 4\r\n 2.5\r\n 3.5\r\n-1\r\nTrue\r\nTrue\r\nFalse\r\nFalse\r\n");
+    static const char binary[] = "\x00\xff\xfe\r\r\n\n\x80 7\x00\r\nTrue\x00";
+    ok &= write(settings, QStringLiteral("binary"), QByteArray(binary, sizeof binary - 1));
+
+    const QList<QPair<QString, QByteArray>> texts = {
+        {QStringLiteral("signed"), " 3"},
+        {QStringLiteral("letters-after"), "3abc"},
+        {QStringLiteral("half"), "2.5"},
+        {QStringLiteral("negative"), "-3"},
+        {QStringLiteral("point-first"), "+.5e-2"},
+        {QStringLiteral("exponent"), "1e3"},
+        {QStringLiteral("exponent-without-digits"), "12e+"},
+        {QStringLiteral("two-points"), "1.2.3"},
+        {QStringLiteral("tab"), "\t7"},
+        {QStringLiteral("underflow"), "1e-400"},
+        {QStringLiteral("denormal"), "4.9e-324"},
+        {QStringLiteral("overflow"), "1e309"},
+        {QStringLiteral("many-digits"), QByteArray(400, '9')},
+        {QStringLiteral("full-width-digit"), QStringLiteral("３").toUtf8()},
+        {QStringLiteral("minus-zero"), "-0"},
+        {QStringLiteral("hex"), "0x10"},
+        {QStringLiteral("words"), "inf nan"},
+        {QStringLiteral("top-of-16-bits"), " 32767"},
+        {QStringLiteral("below-16-bits"), "-32768.5"},
+        {QStringLiteral("above-16-bits"), "32767.5"},
+        {QStringLiteral("utf16-signed"), utf16(QStringLiteral(" 42"))},
+        {QStringLiteral("utf16-wide-blank"), utf16(QStringLiteral("\u3000 7.5e1"))},
+    };
+    for (const auto& [name, bytes] : texts)
+        ok &= write(numbers, name, bytes);
+    return ok ? 0 : 1;
+}
