@@ -96,6 +96,13 @@ struct DisturbedSession {
         });
     }
 
+    // The steps after which the practice is compared. A countdown step or a web tick that went
+    // astray shows at the next key or timer tick at the latest, within 100 ms.
+    static bool compared(const PracticeSession::Event& e) {
+        return e.step != PracticeSession::Step::CountdownTick &&
+               e.step != PracticeSession::Step::Extra;
+    }
+
     // Everything of the practice a user could see or that decides what comes next.
     QByteArray snapshot() const {
         const Trainer& t = *trainer;
@@ -294,8 +301,9 @@ private slots:
         QFETCH(bool, flipping);
         if (undisturbed_.isEmpty()) {
             DisturbedSession plain(Channels::Recording, false);
-            plain.session->setObserver([&](const PracticeSession::Event&) {
-                undisturbed_ << plain.snapshot();
+            plain.session->setObserver([&](const PracticeSession::Event& e) {
+                if (DisturbedSession::compared(e))
+                    undisturbed_ << plain.snapshot();
                 return true;
             });
             plain.session->run(DisturbedSession::minutes * 60);
@@ -307,7 +315,9 @@ private slots:
         qsizetype step = 0;
         QByteArray expected;
         QByteArray actual;
-        disturbed.session->setObserver([&](const PracticeSession::Event&) {
+        disturbed.session->setObserver([&](const PracticeSession::Event& e) {
+            if (!DisturbedSession::compared(e))
+                return true;
             actual = disturbed.snapshot();
             expected = step < undisturbed_.size() ? undisturbed_[step] : QByteArray();
             ++step;

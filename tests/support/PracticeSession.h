@@ -121,7 +121,7 @@ public:
     // The load step at time 0, then the session until `seconds` of simulated time have passed.
     // Returns false when the observer ended it.
     bool run(int seconds) {
-        if (ms_ == 0 && !loaded_) {
+        if (!loaded_) {
             loaded_ = true;
             trainer_.load();
         }
