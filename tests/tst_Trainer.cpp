@@ -1,10 +1,20 @@
+#include "LocalHttpServer.h"
+#include "PracticeSession.h"
+#include "SilentSoundChannel.h"
 #include "TrainerRig.h"
 
+#include "app/SystemPlatform.h"
 #include "app/Trainer.h"
+#include "web/NewsPopupTimer.h"
+#include "web/WebAddresses.h"
+#include "web/WebPage.h"
+#include "web/WebStrip.h"
 
 #include <QAction>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -27,6 +37,100 @@ void countDown(TrainerRig& rig, Trainer& trainer) {
 int keyFor(int target) {
     return target >= 97 && target <= 122 ? target - 32 : target;
 }
+
+enum class Channels { Recording, Silent, RealWithoutSoundPack };
+
+// A session of practice with the web strip and the news pop-up timer ticking beside it, as the
+// main window runs them, and the sound channels and connection of the chosen kind.
+struct DisturbedSession {
+    static constexpr int minutes = 11;
+
+    TrainerRig rig;
+    std::array<SilentSoundChannel, 4> silent;
+    std::unique_ptr<SystemPlatform> system;
+    LocalHttpServer server;
+    WebPage stripPage;
+    WebPage popupPage;
+    std::unique_ptr<WebStrip> strip;
+    std::unique_ptr<NewsPopupTimer> popupTimer;
+    std::unique_ptr<Trainer> trainer;
+    std::unique_ptr<PracticeSession> session;
+    int popupLoads = 0;
+
+    DisturbedSession(Channels channels, bool flipping) {
+        Platform platform = rig.platform();
+        if (channels == Channels::Silent) {
+            for (std::size_t i = 0; i < 4; ++i)
+                platform.channels[i] = &silent[i];
+        } else if (channels == Channels::RealWithoutSoundPack) {
+            // The rig's program folder holds the settings folder and nothing else.
+            system = std::make_unique<SystemPlatform>(rig.dir.path());
+            system->openAudio();
+            platform.channels = system->platform().channels;
+        }
+        // The pop-up's delay is the first number drawn: 300 online seconds.
+        rig.random.queued << 0.0;
+        const auto flip = [this, flipping] {
+            if (flipping)
+                rig.connection.online = !rig.connection.online;
+        };
+        strip =
+            std::make_unique<WebStrip>(rig.connection, stripPage, platform.folder, server.base(),
+                                       QStringLiteral("keyvora"), [] { return QDate(2024, 3, 7); });
+        popupTimer = std::make_unique<NewsPopupTimer>(rig.connection, rig.random);
+        QObject::connect(popupTimer.get(), &NewsPopupTimer::loadRequested, popupTimer.get(),
+                         [this] {
+                             ++popupLoads;
+                             popupPage.navigate(WebAddresses(server.base()).popupPage());
+                             popupTimer->watch(&popupPage);
+                         });
+        trainer = std::make_unique<Trainer>(platform);
+        session = std::make_unique<PracticeSession>(*trainer, rig.clock, rig.inputBox, 7);
+        session->addTimer(WebStrip::intervalMs, [this, flip] {
+            flip();
+            strip->tick();
+        });
+        session->addTimer(NewsPopupTimer::intervalMs, [this, flip] {
+            flip();
+            popupTimer->tick();
+        });
+    }
+
+    // The steps after which the practice is compared. A countdown step or a web tick that went
+    // astray shows at the next key or timer tick at the latest, within 100 ms.
+    static bool compared(const PracticeSession::Event& e) {
+        return e.step != PracticeSession::Step::CountdownTick &&
+               e.step != PracticeSession::Step::Extra;
+    }
+
+    // Everything of the practice a user could see or that decides what comes next.
+    QByteArray snapshot() const {
+        const Trainer& t = *trainer;
+        const PracticeState& s = t.state;
+        QString line = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                           .arg(session->now())
+                           .arg(s.mubiao)
+                           .arg(s.jishu)
+                           .arg(s.jizhong)
+                           .arg(s.xialuobushu)
+                           .arg(s.hengzuobiao)
+                           .arg(s.running())
+                           .arg(t.run.countdownActive())
+                           .arg(t.run.countdownNumber());
+        line += QStringLiteral(" |%1|%2 %3 %4 %5 %6")
+                    .arg(t.falling.caption())
+                    .arg(t.falling.top())
+                    .arg(t.falling.left())
+                    .arg(t.falling.fontPoints())
+                    .arg(t.blink.phase())
+                    .arg(t.fingers.shanshuo());
+        for (StatLabel label : {StatLabel::Level, StatLabel::Total, StatLabel::Seconds,
+                                StatLabel::Count, StatLabel::Hits, StatLabel::Accuracy,
+                                StatLabel::Minutes, StatLabel::Speed, StatLabel::Tenths})
+            line += QLatin1Char('|') + s.text(label);
+        return line.toUtf8();
+    }
+};
 
 } // namespace
 
@@ -179,6 +283,58 @@ private slots:
         QVERIFY(finger >= 0);
         QVERIFY(trainer.fingers.fingerLit(finger));
     }
+
+    // The same seeded session, step by step, with well-behaved sound channels and a computer
+    // that stays offline, then with channels that cannot sound or a connection that changes at
+    // every tick of the web timers: the practice must take exactly the same course.
+    void failingSoundAndAFlippingConnectionNeverChangeTheCourseOfARun_data() {
+        QTest::addColumn<Channels>("channels");
+        QTest::addColumn<bool>("flipping");
+        QTest::newRow("silent channels") << Channels::Silent << false;
+        QTest::newRow("real channels without the sound pack")
+            << Channels::RealWithoutSoundPack << false;
+        QTest::newRow("connection flipping") << Channels::Recording << true;
+        QTest::newRow("silent channels, connection flipping") << Channels::Silent << true;
+    }
+    void failingSoundAndAFlippingConnectionNeverChangeTheCourseOfARun() {
+        QFETCH(Channels, channels);
+        QFETCH(bool, flipping);
+        if (undisturbed_.isEmpty()) {
+            DisturbedSession plain(Channels::Recording, false);
+            plain.session->setObserver([&](const PracticeSession::Event& e) {
+                if (DisturbedSession::compared(e))
+                    undisturbed_ << plain.snapshot();
+                return true;
+            });
+            plain.session->run(DisturbedSession::minutes * 60);
+            QCOMPARE(plain.popupLoads, 0);
+            QVERIFY(plain.session->tally().runsReachingTheTotal > 0);
+        }
+
+        DisturbedSession disturbed(channels, flipping);
+        qsizetype step = 0;
+        QByteArray expected;
+        QByteArray actual;
+        disturbed.session->setObserver([&](const PracticeSession::Event& e) {
+            if (!DisturbedSession::compared(e))
+                return true;
+            actual = disturbed.snapshot();
+            expected = step < undisturbed_.size() ? undisturbed_[step] : QByteArray();
+            ++step;
+            return actual == expected;
+        });
+        disturbed.session->run(DisturbedSession::minutes * 60);
+        QCOMPARE(actual, expected);
+        QCOMPARE(step, undisturbed_.size());
+        if (flipping) {
+            // The disturbance really reached the web sequences.
+            QVERIFY(disturbed.stripPage.url().isValid());
+            QCOMPARE(disturbed.popupLoads, 1);
+        }
+    }
+
+private:
+    QList<QByteArray> undisturbed_;
 };
 
 QTEST_MAIN(TrainerTest)
