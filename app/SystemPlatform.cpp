@@ -21,7 +21,3 @@ SystemPlatform::SystemPlatform(const QString& programFolder) {
     platform_.messageBox = &messageBox_;
     platform_.shell = &shell_;
 }
-
-void SystemPlatform::openAudio() {
-    audio_.open();
-}

@@ -20,10 +20,6 @@ public:
 
     const Platform& platform() const { return platform_; }
 
-    // Opens the audio device; the channels then decode their files. Called once the window is
-    // shown, so that start-up does not wait for the sound system.
-    void openAudio();
-
 private:
     SystemClock clock_;
     SystemRandom random_;

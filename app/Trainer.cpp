@@ -31,6 +31,7 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
     run.setBeforeStart([this] {
         if (wubi.reciting())
             wubi.toggleRecitation();
+        keyInput.prepareSounds();
     });
     blink.setEndOfRun([this] { run.stop(); });
     statistics.setAfterTick([this] { fingers.tick(); });

@@ -2,7 +2,6 @@
 #include "app/SystemPlatform.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,7 +12,5 @@ int main(int argc, char** argv) {
     QObject::connect(&window, &Form1::programEndRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
-    // The sound device opens once the window is on screen, so it never delays the window.
-    QTimer::singleShot(0, &app, [&system] { system.openAudio(); });
     return app.exec();
 }

@@ -43,7 +43,6 @@ int main(int argc, char** argv) {
     SystemPlatform system(QString::fromUtf8(KEYVORA_PROGRAM_DIR));
     Form1 window(system.platform());
     window.show();
-    system.openAudio();
     measure(2); // let start-up and the deferred start settle
 
     const double idle = measure(seconds);

@@ -77,6 +77,5 @@ int main(int argc, char** argv) {
     window.installEventFilter(&probe);
     window.show();
     std::fprintf(stderr, "phase: show() returned %.1f ms\n", sinceProcessStart());
-    QTimer::singleShot(0, &app, [&system] { system.openAudio(); });
     return app.exec();
 }

@@ -29,6 +29,13 @@ void KeyInput::setOpenFileMenu(std::function<void()> open) {
     openFileMenu_ = std::move(open);
 }
 
+void KeyInput::prepareSounds() {
+    if (!isChecked(menus_.shengyin1, silentMode))
+        keySound_.prepare();
+    if (menus_.cuowushengyin && menus_.cuowushengyin->isChecked())
+        errorSound_.prepare();
+}
+
 void KeyInput::keyDown(int code, int state) {
     // Alt+A is the keyboard way to the file menu, in a run or not; it is never a key press of
     // the practice.

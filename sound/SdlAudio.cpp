@@ -13,48 +13,82 @@ constexpr int bufferSamples = 1024;
 
 } // namespace
 
+SdlAudio::SdlAudio() {
+    silence_.setSingleShot(true);
+    silence_.setInterval(closeAfterSilenceMs);
+    connect(&silence_, &QTimer::timeout, this, &SdlAudio::closeIfSilent);
+}
+
 SdlAudio::~SdlAudio() {
     close();
+    if (sdl_.isLoaded())
+        freeAll();
 }
 
 bool SdlAudio::open() {
+    openFailed_ = false;
+    return openForPlay();
+}
+
+bool SdlAudio::openForPlay() {
     if (open_)
         return true;
-    if (!sdl_.load())
+    if (openFailed_ || !sdl_.load()) {
+        openFailed_ = true;
         return false;
+    }
     sdl_.setMainReady();
-    if (sdl_.initSubSystem(SDL_INIT_AUDIO) != 0)
+    // SDL would otherwise catch SIGINT and SIGTERM and turn them into quit events that this
+    // program never reads: it could then no longer be ended from outside.
+    sdl_.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl_.initSubSystem(SDL_INIT_AUDIO) != 0) {
+        openFailed_ = true;
         return false;
+    }
     if (sdl_.openAudio(sampleRate, MIX_DEFAULT_FORMAT, 2, bufferSamples) != 0) {
         sdl_.quitSubSystem(SDL_INIT_AUDIO);
+        openFailed_ = true;
         return false;
     }
     sdl_.allocateChannels(channelCount);
     open_ = true;
+    // Another device may mix in another format: sounds converted for the old one must go.
+    Spec spec;
+    sdl_.querySpec(&spec.frequency, &spec.format, &spec.channels);
+    if (!(spec == decodedFor_))
+        freeAll();
+    decodedFor_ = spec;
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+        it->failed = false;
         if (it->holders > 0)
             decode(*it, it.key());
     }
+    silence_.start();
     return true;
 }
 
 void SdlAudio::close() {
+    silence_.stop();
     if (!open_)
         return;
     sdl_.haltChannel(-1);
-    for (auto it = entries_.begin(); it != entries_.end();) {
-        if (it->chunk)
-            sdl_.freeChunk(it->chunk);
-        it->chunk = nullptr;
-        it->failed = false;
-        if (it->holders > 0)
-            ++it;
-        else
-            it = entries_.erase(it);
-    }
     sdl_.closeAudio();
     sdl_.quitSubSystem(SDL_INIT_AUDIO);
     open_ = false;
+}
+
+void SdlAudio::closeIfSilent() {
+    if (!open_)
+        return;
+    if (sdl_.playing(-1) > 0)
+        silence_.start(); // music or a recitation: look again later
+    else
+        close();
+}
+
+void SdlAudio::played() {
+    if (open_)
+        silence_.start();
 }
 
 void SdlAudio::hold(const QString& path) {
@@ -100,9 +134,23 @@ void SdlAudio::freeChunk(Mix_Chunk* chunk) {
     if (!chunk)
         return;
     // A channel may still be sounding it (a file let go of without a halt): silence it first.
-    for (int channel = 0; channel < channelCount; ++channel) {
-        if (sdl_.playing(channel) && sdl_.getChunk(channel) == chunk)
-            sdl_.haltChannel(channel);
+    if (open_) {
+        for (int channel = 0; channel < channelCount; ++channel) {
+            if (sdl_.playing(channel) && sdl_.getChunk(channel) == chunk)
+                sdl_.haltChannel(channel);
+        }
     }
     sdl_.freeChunk(chunk);
+}
+
+void SdlAudio::freeAll() {
+    for (auto it = entries_.begin(); it != entries_.end();) {
+        freeChunk(it->chunk);
+        it->chunk = nullptr;
+        it->failed = false;
+        if (it->holders > 0)
+            ++it;
+        else
+            it = entries_.erase(it);
+    }
 }

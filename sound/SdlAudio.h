@@ -3,27 +3,34 @@
 #include "sound/SdlMixerLibrary.h"
 
 #include <QHash>
+#include <QObject>
 #include <QString>
+#include <QTimer>
 
 // The audio device of the program and the decoded sounds its channels play.
 //
-// Creating it touches no audio hardware: channels may be made and loaded at once, and the device
-// is opened later, once the window is up, so that start-up stays quick. Files set on channels
-// before then are remembered and decoded when the device opens. Without a device everything
-// stays silent.
+// The device is open only while something plays or is about to: an open device wakes its mixing
+// thread every buffer period even in silence, which would cost CPU all day long in a program
+// that mostly waits. It opens on the first play (or earlier, when a run is about to start) and
+// closes after a few seconds in which nothing sounds. Creating it touches no audio hardware and
+// loads no library, so start-up never waits for the sound system.
 //
 // Decoded sounds are kept by path and shared between channels, so replaying a sound on every
-// keystroke never decodes it again. A long sound (mnemonic, music, recitation) is freed as soon as
-// no channel holds it any more; short ones stay for the next time.
+// keystroke never decodes it again; they outlive a closing of the device, so opening it again
+// costs no decoding. A long sound (mnemonic, music, recitation) is freed as soon as no channel
+// holds it any more; short ones stay for the next time.
 //
 // It must outlive every SdlSoundChannel made on it.
-class SdlAudio {
+class SdlAudio : public QObject {
 public:
     // The mixer channels the program uses: 0 to channelCount - 1.
     static constexpr int channelCount = 4;
 
-    SdlAudio() = default;
-    ~SdlAudio();
+    // How long the device stays open after the last sound ended.
+    static constexpr int closeAfterSilenceMs = 10000;
+
+    SdlAudio();
+    ~SdlAudio() override;
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
 
@@ -31,11 +38,23 @@ public:
     // no device can be opened. Opening an open device does nothing and succeeds.
     bool open();
 
-    // Halts every channel, frees the decoded sounds and closes the device. The channels keep
-    // their files; the next open decodes them again.
+    // Opens the device for a play. After a failed opening this does not try again until the next
+    // open(): without a device, keystrokes must not each wait for the sound system to give up.
+    bool openForPlay();
+
+    // Halts every channel and closes the device. The channels keep their files and the decoded
+    // sounds are kept for the next opening.
     void close();
 
     bool isOpen() const { return open_; }
+
+    // Closes the device when nothing has sounded for a while; the timer that calls it runs only
+    // while the device is open.
+    void closeIfSilent();
+    bool closeIsPending() const { return silence_.isActive(); }
+
+    // A channel started a sound: the silence is counted from now.
+    void played();
 
     // The mixer's functions; usable only while the device is open.
     const SdlMixerLibrary& mixer() const { return sdl_; }
@@ -46,7 +65,7 @@ public:
     void release(const QString& path);
 
     // The decoded sound of a file, decoding it if need be; null without a device or when the
-    // file is missing or cannot be decoded (a failure is remembered until the device closes).
+    // file is missing or cannot be decoded (a failure is remembered until the device opens again).
     Mix_Chunk* chunk(const QString& path);
 
 private:
@@ -55,11 +74,21 @@ private:
         Mix_Chunk* chunk = nullptr;
         bool failed = false;
     };
+    struct Spec {
+        int frequency = 0;
+        Uint16 format = 0;
+        int channels = 0;
+        bool operator==(const Spec&) const = default;
+    };
 
     void decode(Entry& entry, const QString& path);
     void freeChunk(Mix_Chunk* chunk);
+    void freeAll();
 
     SdlMixerLibrary sdl_;
     QHash<QString, Entry> entries_;
+    QTimer silence_;
+    Spec decodedFor_; // the device format the kept sounds were converted to
     bool open_ = false;
+    bool openFailed_ = false;
 };

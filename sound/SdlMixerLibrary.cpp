@@ -44,11 +44,13 @@ bool SdlMixerLibrary::load() {
     if (!found)
         return false;
     loaded_ = resolve(sdl_, setMainReady, "SDL_SetMainReady") &&
+              resolve(sdl_, setHint, "SDL_SetHint") &&
               resolve(sdl_, initSubSystem, "SDL_InitSubSystem") &&
               resolve(sdl_, quitSubSystem, "SDL_QuitSubSystem") &&
               resolve(sdl_, rwFromFile, "SDL_RWFromFile") &&
               resolve(mixer_, openAudio, "Mix_OpenAudio") &&
               resolve(mixer_, closeAudio, "Mix_CloseAudio") &&
+              resolve(mixer_, querySpec, "Mix_QuerySpec") &&
               resolve(mixer_, allocateChannels, "Mix_AllocateChannels") &&
               resolve(mixer_, haltChannel, "Mix_HaltChannel") &&
               resolve(mixer_, freeChunk, "Mix_FreeChunk") &&

@@ -17,11 +17,13 @@ public:
     bool isLoaded() const { return loaded_; }
 
     decltype(&::SDL_SetMainReady) setMainReady = nullptr;
+    decltype(&::SDL_SetHint) setHint = nullptr;
     decltype(&::SDL_InitSubSystem) initSubSystem = nullptr;
     decltype(&::SDL_QuitSubSystem) quitSubSystem = nullptr;
     decltype(&::SDL_RWFromFile) rwFromFile = nullptr;
     decltype(&::Mix_OpenAudio) openAudio = nullptr;
     decltype(&::Mix_CloseAudio) closeAudio = nullptr;
+    decltype(&::Mix_QuerySpec) querySpec = nullptr;
     decltype(&::Mix_AllocateChannels) allocateChannels = nullptr;
     decltype(&::Mix_HaltChannel) haltChannel = nullptr;
     decltype(&::Mix_FreeChunk) freeChunk = nullptr;

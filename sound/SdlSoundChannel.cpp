@@ -13,7 +13,7 @@ SdlSoundChannel::~SdlSoundChannel() {
 void SdlSoundChannel::setFile(const QString& path) {
     if (path == file_) {
         // A file that failed to decode is not tried again on every replay; one that was freed
-        // meanwhile (the device closed and opened again) is decoded anew.
+        // meanwhile is decoded anew.
         audio_.chunk(file_);
         return;
     }
@@ -24,8 +24,13 @@ void SdlSoundChannel::setFile(const QString& path) {
     audio_.hold(file_);
 }
 
+void SdlSoundChannel::prepare() {
+    if (!file_.isEmpty())
+        audio_.open();
+}
+
 void SdlSoundChannel::play() {
-    if (!audio_.isOpen() || channel_ < 0 || channel_ >= SdlAudio::channelCount)
+    if (channel_ < 0 || channel_ >= SdlAudio::channelCount || !audio_.openForPlay())
         return;
     Mix_Chunk* sound = audio_.chunk(file_);
     if (!sound) {
@@ -34,6 +39,7 @@ void SdlSoundChannel::play() {
     }
     // Playing on a busy channel cuts its sound and starts this one from the beginning.
     audio_.mixer().playChannelTimed(channel_, sound, repeat_ ? -1 : 0, -1);
+    audio_.played();
 }
 
 void SdlSoundChannel::halt() {

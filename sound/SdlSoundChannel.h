@@ -9,7 +9,8 @@ class SdlAudio;
 // over and over until halted or played again.
 //
 // The file is decoded when it is set (or when the device opens, for files set before); a missing
-// or undecodable file, or no device at all, leaves the channel silent.
+// or undecodable file, or no device at all, leaves the channel silent. Playing opens the device
+// when it is closed.
 class SdlSoundChannel final : public SoundChannel {
 public:
     // mixerChannel is 0 to SdlAudio::channelCount - 1; audio must outlive the channel.
@@ -22,6 +23,7 @@ public:
     // opens another file. Setting the same file again keeps the decoded sound.
     void setFile(const QString& path) override;
     QString file() const override { return file_; }
+    void prepare() override;
     void play() override;
     void halt() override;
 

@@ -120,7 +120,7 @@ private slots:
         SdlAudio audio;
         SdlSoundChannel channel(audio, 1, false);
         channel.setFile(path);
-        channel.play(); // no device yet: nothing happens
+        QVERIFY(!audio.isOpen());
         QVERIFY(audio.open());
         // Gone from disk after the device opened: only a sound decoded at opening can play.
         QVERIFY(QFile::remove(path));
@@ -218,6 +218,80 @@ private slots:
         QVERIFY(audio.open());
         channel.play();
         QVERIFY(Mix_Playing(0));
+    }
+
+    void playingOpensTheDeviceThatClosesOnlyAfterSilence() {
+        SdlAudio audio;
+        SdlSoundChannel music(audio, 3, true);
+        music.setFile(long_[3]);
+        QVERIFY(!audio.isOpen()); // holding a file opens nothing
+        QVERIFY(!audio.closeIsPending());
+        music.play();
+        QVERIFY(audio.isOpen());
+        QVERIFY(Mix_Playing(3));
+        QVERIFY(audio.closeIsPending());
+        // The silence timer fires while the music plays: the device stays and looks again later.
+        audio.closeIfSilent();
+        QVERIFY(audio.isOpen());
+        QVERIFY(audio.closeIsPending());
+        music.halt();
+        audio.closeIfSilent();
+        QVERIFY(!audio.isOpen());
+        QVERIFY(!audio.closeIsPending()); // nothing left ticking while closed
+        music.play();
+        QVERIFY(audio.isOpen());
+        QVERIFY(Mix_Playing(3));
+    }
+
+    void preparingOpensTheDeviceOnlyForAChannelWithAFile() {
+        SdlAudio audio;
+        SdlSoundChannel channel(audio, 0, false);
+        channel.prepare();
+        QVERIFY(!audio.isOpen());
+        channel.setFile(long_[0]);
+        channel.prepare();
+        QVERIFY(audio.isOpen());
+        QVERIFY(audio.closeIsPending()); // prepared but never played: it closes again
+        audio.closeIfSilent();
+        QVERIFY(!audio.isOpen());
+    }
+
+    void soundsDecodedBeforeTheDeviceClosedPlayAfterItOpensAgain() {
+        const QString path = writeTone(QDir(dir_.path()), QStringLiteral("留存"), 2000, 440);
+        SdlAudio audio;
+        SdlSoundChannel channel(audio, 2, false);
+        channel.setFile(path);
+        channel.play();
+        const Mix_Chunk* decoded = Mix_GetChunk(2);
+        QVERIFY(decoded);
+        channel.halt();
+        audio.closeIfSilent();
+        QVERIFY(!audio.isOpen());
+        // Gone from disk: only the kept sound can play.
+        QVERIFY(QFile::remove(path));
+        channel.play();
+        QVERIFY(Mix_Playing(2));
+        QCOMPARE(Mix_GetChunk(2), decoded);
+    }
+
+    void aFailedOpeningIsTriedAgainOnlyWhenARunIsAboutToStart() {
+        const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+        SdlAudio audio;
+        SdlSoundChannel channel(audio, 0, false);
+        channel.setFile(long_[0]);
+        qputenv("SDL_AUDIODRIVER", "keyvora-no-such-driver");
+        channel.play();
+        QVERIFY(!audio.isOpen());
+        // A device is there now, but keystrokes do not go looking for it ...
+        qputenv("SDL_AUDIODRIVER", driver.isEmpty() ? QByteArray("dummy") : driver);
+        channel.play();
+        QVERIFY(!audio.isOpen());
+        // ... the start of the next run does.
+        channel.prepare();
+        QVERIFY(audio.isOpen());
+        channel.play();
+        QVERIFY(Mix_Playing(0));
+        qputenv("SDL_AUDIODRIVER", driver);
     }
 
     void withoutADeviceEverythingIsSilent() {

@@ -65,7 +65,6 @@ struct DisturbedSession {
         } else if (channels == Channels::RealWithoutSoundPack) {
             // The rig's program folder holds the settings folder and nothing else.
             system = std::make_unique<SystemPlatform>(rig.dir.path());
-            system->openAudio();
             platform.channels = system->platform().channels;
         }
         // The pop-up's delay is the first number drawn: 300 online seconds.
@@ -249,16 +248,18 @@ private slots:
         QCOMPARE(trainer.state.jizhong, 10);
     }
 
-    void startingARunStopsTheRecitationFirst() {
+    void startingARunStopsTheRecitationFirstAndReadiesTheKeySound() {
         TrainerRig rig;
         Trainer trainer(rig.platform());
         startUp(trainer);
+        trainer.menus.shengyin1[1]->trigger(); // 语音报键: the run will speak on the key channel
         trainer.menus.bofangwubi->trigger();
         QVERIFY(trainer.wubi.reciting());
         trainer.menus.jijiankaishi->trigger();
         QVERIFY(!trainer.wubi.reciting());
         QCOMPARE(trainer.menus.bofangwubi->text(), MenuTree::bofangCaption);
         QCOMPARE(rig.channel(4).calls.last(), QStringLiteral("halt"));
+        QVERIFY(rig.channel(1).calls.contains(QStringLiteral("prepare")));
     }
 
     void altAAsksForTheFileMenuAndExitIsForwarded() {
