@@ -1,26 +1,25 @@
 #include "web/NetworkConnectionCheck.h"
 
-#include <QNetworkInformation>
+#include <QElapsedTimer>
 #include <QNetworkInterface>
 
-NetworkConnectionCheck::NetworkConnectionCheck() = default;
+NetworkConnectionCheck::NetworkConnectionCheck(Scan scan, Clock now)
+    : scan_(scan ? std::move(scan) : Scan(&NetworkConnectionCheck::anyInterfaceUp)),
+      now_(now ? std::move(now) : Clock([] {
+          QElapsedTimer clock;
+          clock.start();
+          return clock.msecsSinceReference();
+      })) {}
 
 bool NetworkConnectionCheck::isOnline() {
-    // The platform's network information is loaded on first use, not at start-up: the first
-    // question comes half a second after the window opens.
-    if (!backendTried_) {
-        backendTried_ = true;
-        haveBackend_ =
-            QNetworkInformation::instance() != nullptr || QNetworkInformation::loadDefaultBackend();
+    const qint64 now = now_();
+    // A clock that went backwards (it should not) asks again rather than trusting a stale answer.
+    if (!answered_ || now - answeredAt_ >= answerLifetimeMs || now < answeredAt_) {
+        online_ = scan_();
+        answered_ = true;
+        answeredAt_ = now;
     }
-    if (haveBackend_) {
-        if (const QNetworkInformation* info = QNetworkInformation::instance()) {
-            const auto reach = info->reachability();
-            if (reach != QNetworkInformation::Reachability::Unknown)
-                return reach == QNetworkInformation::Reachability::Online;
-        }
-    }
-    return anyInterfaceUp();
+    return online_;
 }
 
 bool NetworkConnectionCheck::anyInterfaceUp() {
