@@ -17,6 +17,7 @@ double leadingNumber(const QString& text) {
         ++i;
         ++digits;
     }
+    const int integerEnd = i;
     if (i < n && text[i] == QLatin1Char('.')) {
         ++i;
         while (i < n && text[i].unicode() >= '0' && text[i].unicode() <= '9') {
@@ -37,6 +38,18 @@ double leadingNumber(const QString& text) {
             ++j;
         if (j > expStart)
             end = j;
+    }
+    // The statistics panel reads its own whole numbers back ten times a second: those need no
+    // general conversion. Up to 15 digits every integer is exact in a double.
+    if (end == integerEnd && digits <= 15) {
+        int k = start;
+        const bool negative = text[k] == QLatin1Char('-');
+        if (negative || text[k] == QLatin1Char('+'))
+            ++k;
+        double value = 0;
+        for (; k < end; ++k)
+            value = value * 10 + (text[k].unicode() - '0');
+        return negative ? -value : value;
     }
     bool ok = false;
     const double value = text.mid(start, end - start).toDouble(&ok);

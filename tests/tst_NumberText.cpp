@@ -28,6 +28,12 @@ private slots:
         QTest::newRow("tab before") << "\t7" << 7.0;
         QTest::newRow("inner blank stops") << "1 2" << 1.0;
         QTest::newRow("full-width digit is not a number") << "３" << 0.0;
+        QTest::newRow("plus sign") << "+7" << 7.0;
+        QTest::newRow("leading zeros") << "000123" << 123.0;
+        QTest::newRow("fifteen digits exactly") << "123456789012345" << 123456789012345.0;
+        QTest::newRow("sixteen digits") << "9007199254740993" << 9007199254740992.0;
+        QTest::newRow("negative with letters") << "-42个" << -42.0;
+        QTest::newRow("point ends the integer") << "5." << 5.0;
     }
     void leadingNumberTakesTheLongestNumericPrefix() {
         QFETCH(QString, text);
