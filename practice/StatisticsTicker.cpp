@@ -13,10 +13,17 @@ void StatisticsTicker::start() {
     timer2_.start();
 }
 
+const QString& StatisticsTicker::textOf(ShownNumber& shown, double value) {
+    if (shown.text.isNull() || !(value == shown.value)) {
+        shown.value = value;
+        shown.text = NumberText::signedText(value);
+    }
+    return shown.text;
+}
+
 void StatisticsTicker::tick() {
     using NumberText::leadingNumber;
     using NumberText::roundHalfEven;
-    using NumberText::signedText;
 
     const double total = state_.total();
     const int jishu = state_.jishu;
@@ -25,15 +32,16 @@ void StatisticsTicker::tick() {
 
     // The count shown never exceeds the total: past it, the total's own text is shown.
     state_.setText(StatLabel::Count,
-                   withinTotal ? signedText(jishu) : state_.text(StatLabel::Total));
-    state_.setText(StatLabel::Hits, signedText(jizhong));
+                   withinTotal ? textOf(count_, jishu) : state_.text(StatLabel::Total));
+    state_.setText(StatLabel::Hits, textOf(hits_, jizhong));
 
     // `jishu` counts from 1, so during a run the divisor is one more than the characters dealt
     // with; once the run is complete the total is the divisor and a faultless run shows 100.
     if (jishu != 0) {
         const double divisor = withinTotal ? jishu : total;
         if (divisor != 0)
-            state_.setText(StatLabel::Accuracy, signedText(roundHalfEven(jizhong / divisor * 100)));
+            state_.setText(StatLabel::Accuracy,
+                           textOf(accuracy_, roundHalfEven(jizhong / divisor * 100)));
     }
 
     // The minutes used are read back from the clock labels the run timer writes.
@@ -41,7 +49,7 @@ void StatisticsTicker::tick() {
                            leadingNumber(state_.text(StatLabel::Seconds)) / 60 +
                            leadingNumber(state_.text(StatLabel::Tenths)) / 600;
     if (minutes != 0)
-        state_.setText(StatLabel::Speed, signedText(roundHalfEven(jizhong / minutes)));
+        state_.setText(StatLabel::Speed, textOf(speed_, roundHalfEven(jizhong / minutes)));
 
     if (afterTick_)
         afterTick_();

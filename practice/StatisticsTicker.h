@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <functional>
@@ -27,7 +28,16 @@ public:
     void setAfterTick(std::function<void()> hook) { afterTick_ = std::move(hook); }
 
 private:
+    // The text last made for a label's number: between runs and between keystrokes the numbers
+    // stay the same, and the tick then builds no new strings.
+    struct ShownNumber {
+        double value = 0;
+        QString text;
+    };
+    static const QString& textOf(ShownNumber& shown, double value);
+
     PracticeState& state_;
+    ShownNumber count_, hits_, accuracy_, speed_;
     std::function<void()> afterTick_;
     QTimer timer2_;
 };
