@@ -1,12 +1,18 @@
 #include "app/SongFont.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace SongFont {
 
+bool addOwnFont(const QString& path) {
+    const int id = QFontDatabase::addApplicationFont(path);
+    return id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(ownFamily);
+}
+
 QFont make(double points, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"),
+    font.setFamilies({ownFamily, QStringLiteral("SimSun"), QStringLiteral("宋体"),
                       QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
                       QStringLiteral("AR PL UMing")});
     font.setPointSizeF(points);

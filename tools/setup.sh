@@ -10,7 +10,7 @@ build="${KEYVORA_BUILD_DIR:-$here/build/release}"
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libsdl2-mixer-dev
-  qt6-qpa-plugins espeak-ng sox libsox-fmt-all fonts-arphic-uming
+  qt6-qpa-plugins espeak-ng sox libsox-fmt-all fonts-arphic-uming python3-fonttools
 )
 
 missing=()
