@@ -2,6 +2,8 @@
 
 #include "LocalHttpServer.h"
 
+#include <QFile>
+#include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QStringDecoder>
 #include <QTest>
@@ -10,6 +12,41 @@ class WebPageTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // First of all, while nothing in this process has used TLS yet.
+    void anUnknownHostEndsTheFetchBeforeAnyTlsIsLoaded() {
+        const QUrl address(QStringLiteral("https://keyvora-test.invalid/index.htm"));
+        const auto proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(address));
+        if (!proxies.isEmpty() && proxies.first().type() != QNetworkProxy::NoProxy)
+            QSKIP("a proxy is configured: the proxy would look the name up");
+        WebPage page;
+        QSignalSpy loaded(&page, &WebPage::loaded);
+        page.navigate(address);
+        QVERIFY(page.isBusy());
+        QVERIFY(loaded.wait(20000));
+        QCOMPARE(loaded.size(), 1);
+        QVERIFY(!page.isBusy());
+        QVERIFY(page.html().isEmpty());
+#if defined(Q_OS_LINUX)
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("libssl"));
+#endif
+    }
+
+    void aLookupLeftBehindByANewNavigationIsIgnored() {
+        LocalHttpServer server;
+        server.setPage(QStringLiteral("/page.htm"), "<body>here</body>");
+        WebPage page;
+        QSignalSpy loaded(&page, &WebPage::loaded);
+        page.navigate(QUrl(QStringLiteral("http://keyvora-test.invalid/")));
+        page.navigate(server.base().resolved(QUrl(QStringLiteral("page.htm"))));
+        QVERIFY(loaded.wait(5000));
+        QCOMPARE(page.bodyHtml(), QStringLiteral("here"));
+        QTest::qWait(50); // room for the abandoned lookup to come back, were it not dropped
+        QCOMPARE(loaded.size(), 1);
+        QCOMPARE(page.bodyHtml(), QStringLiteral("here"));
+    }
+
     void bodyIsTheInnerHtmlOfTheBodyTag_data() {
         QTest::addColumn<QString>("html");
         QTest::addColumn<QString>("body");

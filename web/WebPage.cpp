@@ -1,11 +1,14 @@
 #include "web/WebPage.h"
 
+#include <QHostInfo>
 #include <QMetaObject>
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTimer>
 
 WebPage::WebPage(QObject* parent, int timeoutMs, qint64 sizeCap)
     : QObject(parent), network_(new QNetworkAccessManager(this)), timeoutMs_(timeoutMs),
@@ -40,7 +43,37 @@ void WebPage::navigate(const QUrl& address) {
         return;
     }
 
-    QNetworkRequest request(address);
+    lookupId_ = QHostInfo::lookupHost(address.host(), this, &WebPage::onHostFound);
+    // A name server that does not answer must not keep the page busy longer than a transfer may.
+    const int lookup = lookupId_;
+    QTimer::singleShot(timeoutMs_, this, [this, lookup] {
+        if (lookupId_ == lookup) {
+            pendingFailure_ = true;
+            fail();
+        }
+    });
+}
+
+void WebPage::onHostFound(const QHostInfo& host) {
+    if (host.lookupId() != lookupId_)
+        return; // a lookup for an address navigated away from
+    lookupId_ = -1;
+    if (host.error() == QHostInfo::NoError) {
+        request();
+        return;
+    }
+    const QList<QNetworkProxy> proxies =
+        QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url_));
+    if (!proxies.isEmpty() && proxies.first().type() != QNetworkProxy::NoProxy) {
+        request();
+        return;
+    }
+    pendingFailure_ = true;
+    fail();
+}
+
+void WebPage::request() {
+    QNetworkRequest request(url_);
     request.setTransferTimeout(timeoutMs_);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
@@ -87,6 +120,10 @@ void WebPage::fail() {
 }
 
 void WebPage::dropReply() {
+    if (lookupId_ >= 0) {
+        QHostInfo::abortHostLookup(lookupId_);
+        lookupId_ = -1;
+    }
     if (!reply_)
         return;
     QNetworkReply* reply = reply_;

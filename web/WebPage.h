@@ -5,12 +5,17 @@
 #include <QString>
 #include <QUrl>
 
+class QHostInfo;
 class QNetworkAccessManager;
 class QNetworkReply;
 
 // One web page fetched in the background: the stand-in for a browser control whose busy flag
 // and body text the web strip and the news pop-up poll. Nothing here ever blocks; a fetch that
 // fails, takes too long or grows too large ends as a page with an empty body.
+//
+// The host's name is looked up before the page is asked for: without a connection the fetch
+// ends there, before the TLS libraries (megabytes of them) are loaded for nothing. Through a
+// proxy the proxy looks the name up instead.
 class WebPage : public QObject {
     Q_OBJECT
 public:
@@ -25,7 +30,7 @@ public:
     void navigate(const QUrl& address);
 
     // True from navigate() until the fetch has ended, well or badly.
-    bool isBusy() const { return reply_ != nullptr || pendingFailure_; }
+    bool isBusy() const { return reply_ != nullptr || pendingFailure_ || lookupId_ >= 0; }
 
     // The address of the page last navigated to.
     const QUrl& url() const { return url_; }
@@ -43,6 +48,8 @@ signals:
     void loaded();
 
 private:
+    void onHostFound(const QHostInfo& host);
+    void request();
     void onReadyRead();
     void onFinished();
     void fail();
@@ -51,6 +58,7 @@ private:
 
     QNetworkAccessManager* network_;
     QNetworkReply* reply_ = nullptr;
+    int lookupId_ = -1; // the host name lookup under way, or -1
     bool pendingFailure_ = false;
     quint64 attempt_ = 0; // tells a stale queued failure from the current fetch
     int timeoutMs_;
