@@ -21,13 +21,16 @@ void BlinkTimer::tick() {
         shanjian_ = 0;
 
     // A new target does not restart the cycle: the light moves to the new key at the next lit
-    // tick, and the old key returns to the key colour in the same pass. The model writes only
-    // changed colours, so a steady tick repaints at most the key that starts or stops being lit.
+    // tick, and the old key returns to the key colour in the same pass. Nothing else colours
+    // the keys, so only the key lit last and the key to light can change; the model writes only
+    // changed colours, so a steady tick repaints nothing.
     const int litKey =
         (shanjian_ < 3 && running) ? KeyTable::keyOfTarget(state_.mubiao) : KeyTable::noKey;
-    for (int k = 0; k <= KeyTable::maxKeyIndex; ++k)
-        keyboard_.setKeyColour(k,
-                               k == litKey ? KeyboardModel::litColour : KeyboardModel::keyColour);
+    if (lit_ != litKey && lit_ != KeyTable::noKey)
+        keyboard_.setKeyColour(lit_, KeyboardModel::keyColour);
+    if (litKey != KeyTable::noKey)
+        keyboard_.setKeyColour(litKey, KeyboardModel::litColour);
+    lit_ = litKey;
 
     // Only an active run is stopped: after a completed run the counters stay above the total
     // until the next run begins, and stopping again then would hide that run's countdown.

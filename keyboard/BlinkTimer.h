@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keyboard/KeyTable.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -36,5 +38,6 @@ private:
     KeyboardModel& keyboard_;
     std::function<void()> endOfRun_;
     QTimer timer3_;
+    int lit_ = KeyTable::noKey; // the key this timer lit last
     int shanjian_ = 0;
 };
