@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QWindow>
 
 Form1::Form1(const Platform& platform, QWidget* parent)
     : QWidget(parent), trainer_(platform, this),
@@ -47,12 +48,22 @@ Form1::Form1(const Platform& platform, QWidget* parent)
     menuBar_ = new MenuBarPanel(this, *popupMenus_);
     wirePanels();
 
-    qApp->installEventFilter(this);
+    // Keys from the system reach the window's QWindow before any control; keys sent to the
+    // window itself (as tests and accessibility tools do) reach it directly. Filtering these two
+    // rather than the whole application keeps every other event, the timers' ten a second
+    // included, off the filter.
+    installEventFilter(this);
     load();
 }
 
-Form1::~Form1() {
-    qApp->removeEventFilter(this);
+Form1::~Form1() = default;
+
+void Form1::showEvent(QShowEvent* event) {
+    if (QWindow* window = windowHandle(); window && window != filteredWindow_) {
+        window->installEventFilter(this);
+        filteredWindow_ = window;
+    }
+    QWidget::showEvent(event);
 }
 
 void Form1::buildTitleBanner() {
@@ -115,27 +126,13 @@ void Form1::popUpFileMenu() {
     popupMenus_->wenjian()->popup(QCursor::pos());
 }
 
-bool Form1::belongsToWindow(QObject* object) const {
-    for (auto* w = qobject_cast<QWidget*>(object); w; w = w->parentWidget()) {
-        if (w == this)
-            return true;
-        if (w->isWindow())
-            return false;
-    }
-    return false;
-}
-
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Every key pressed in the window reaches the key handler first, whichever control has the
     // focus; no key moves the focus or presses a button.
-    if (event->type() == QEvent::KeyPress && belongsToWindow(watched)) {
+    if (event->type() == QEvent::KeyPress && (watched == filteredWindow_ || watched == this)) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (const auto vk = KeyEventMapper::map(key->key(), key->modifiers()))
             trainer_.keyInput.keyDown(vk->code, vk->state);
-        return true;
-    }
-    if (event->type() == QEvent::ShortcutOverride && belongsToWindow(watched)) {
-        event->accept();
         return true;
     }
     if (watched == label1_ && event->type() == QEvent::MouseMove)

@@ -5,9 +5,12 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 #include <future>
+
+class QWindow;
 
 class MenuBarPanel;
 class PopupMenus;
@@ -39,6 +42,7 @@ public:
     void popUpFileMenu();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 signals:
     // The unload step found the computer online: the whole program ends at once.
@@ -54,12 +58,12 @@ private:
     void load();
     void buildTitleBanner();
     void wirePanels();
-    bool belongsToWindow(QObject* object) const;
 
     Trainer trainer_;
     // The background picture is decoded on another thread while the panels are built.
     std::future<QImage> backgroundImage_;
     QPixmap background_;
+    QPointer<QWindow> filteredWindow_; // the native window whose keys are filtered
     PopupMenus* popupMenus_ = nullptr;
     MenuBarPanel* menuBar_ = nullptr;
     QLabel* label1_ = nullptr;

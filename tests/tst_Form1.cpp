@@ -12,6 +12,7 @@
 #include "web/WebStripPanel.h"
 
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -150,18 +151,36 @@ private slots:
         menu->hide();
     }
 
+    void everyKeyReachesTheHandlerAndNoneMovesTheFocus_data() {
+        QTest::addColumn<bool>("throughTheSystem");
+        QTest::newRow("from the system, a control focused") << true;
+        QTest::newRow("sent to the window") << false;
+    }
     void everyKeyReachesTheHandlerAndNoneMovesTheFocus() {
+        QFETCH(bool, throughTheSystem);
         TrainerRig rig;
         Form1 form(rig.platform());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         startRun(rig, form);
+        // A control that would take Tab, Space and Return for itself if it saw them.
+        auto* button = form.findChild<QAbstractButton*>();
+        QVERIFY(button);
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setFocus();
+        int pressed = 0;
+        connect(button, &QAbstractButton::pressed, this, [&pressed] { ++pressed; });
         QWidget* focused = QApplication::focusWidget();
         const int before = form.trainer().state.jishu;
-        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Down})
-            QTest::keyClick(&form, key);
-        QCOMPARE(form.trainer().state.jishu, before + 4);
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Down, Qt::Key_F}) {
+            if (throughTheSystem)
+                QTest::keyClick(form.windowHandle(), key, Qt::NoModifier);
+            else
+                QTest::keyClick(&form, key);
+        }
+        QCOMPARE(form.trainer().state.jishu, before + 5);
         QCOMPARE(QApplication::focusWidget(), focused);
+        QCOMPARE(pressed, 0);
     }
 
     void altAOpensTheFileMenuAtThePointer() {
