@@ -6,6 +6,7 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTimer>
@@ -43,7 +44,13 @@ void WebPage::navigate(const QUrl& address) {
         return;
     }
 
-    lookupId_ = QHostInfo::lookupHost(address.host(), this, &WebPage::onHostFound);
+    // The answer is delivered without a context object: Qt forgets to free what it holds for an
+    // answer whose context object is gone, so a guarded pointer stands in for one.
+    lookupId_ = QHostInfo::lookupHost(address.host(), [page = QPointer<WebPage>(this)](
+                                                          const QHostInfo& host) {
+        if (page)
+            page->onHostFound(host);
+    });
     // A name server that does not answer must not keep the page busy longer than a transfer may.
     const int lookup = lookupId_;
     QTimer::singleShot(timeoutMs_, this, [this, lookup] {
@@ -120,10 +127,9 @@ void WebPage::fail() {
 }
 
 void WebPage::dropReply() {
-    if (lookupId_ >= 0) {
-        QHostInfo::abortHostLookup(lookupId_);
-        lookupId_ = -1;
-    }
+    // A lookup under way is left to finish and its answer ignored: aborting one leaks what Qt
+    // holds for its answer.
+    lookupId_ = -1;
     if (!reply_)
         return;
     QNetworkReply* reply = reply_;
