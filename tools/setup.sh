@@ -11,7 +11,10 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libsdl2-mixer-dev
   qt6-qpa-plugins espeak-ng sox libsox-fmt-all fonts-arphic-uming python3-fonttools
+  libbenchmark-dev
 )
+# The test run also fuzzes, with clang's libFuzzer.
+[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -35,9 +38,22 @@ case "$mode" in
     exec "$build/program/keyvora"
     ;;
   test)
-    cd "$build"
-    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-      ctest --output-on-failure --parallel "$(nproc)"
+    export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+    echo "== the test suite"
+    (cd "$build" && ctest --output-on-failure --parallel "$(nproc)")
+
+    echo "== the test suite with AddressSanitizer and UndefinedBehaviorSanitizer"
+    (cd "$here" && cmake --preset sanitize >/dev/null &&
+      cmake --build --preset sanitize --parallel "$(nproc)" &&
+      ctest --preset sanitize --parallel "$(nproc)")
+
+    echo "== fuzzing the settings reader and the leading-number parse, 60 s each"
+    bash "$here/tools/fuzz.sh" 60
+
+    if [ -x "$build/bench/bench_core" ]; then
+      echo "== benchmarks of the key press and the timer ticks (information, not a test)"
+      "$build/bench/bench_core" --benchmark_min_time=0.05
+    fi
     ;;
   *)
     echo "usage: $0 run|test" >&2
