@@ -5,6 +5,12 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // The window repaints a few small labels ten times a second. Through X shared memory every
+    // repaint first waits for the server to finish the previous one (a round trip, and a wakeup
+    // of the event thread for each completion); sent as ordinary requests, small areas cost
+    // less. Only the X11 platform reads this, and a user's own setting wins.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Keyvora"));
 
