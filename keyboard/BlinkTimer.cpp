@@ -34,6 +34,6 @@ void BlinkTimer::tick() {
 
     // Only an active run is stopped: after a completed run the counters stay above the total
     // until the next run begins, and stopping again then would hide that run's countdown.
-    if (state_.runComplete() && state_.running() && endOfRun_)
+    if (state_.running() && state_.runComplete() && endOfRun_)
         endOfRun_();
 }

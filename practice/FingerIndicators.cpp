@@ -74,10 +74,16 @@ void FingerIndicators::tick() {
     }
 
     const bool running = state_.running();
-    const int finger = fingerOf(state_.mubiao);
     ++shanshuo_;
     if (shanshuo_ == cycleTicks || !running)
         shanshuo_ = 0;
+    // Nothing is lit without a run: between runs the tick need not look up the target.
+    if (!running) {
+        show(fingers, shifts);
+        return;
+    }
+
+    const int finger = fingerOf(state_.mubiao);
 
     if (running && finger >= 0)
         fingers[std::size_t(finger)] = shanshuo_ < litTicks;

@@ -26,6 +26,7 @@ void PracticeState::setText(StatLabel label, const QString& text) {
     if (slot == text)
         return;
     slot = text;
+    ++textRevision_;
     emit textChanged(label);
 }
 

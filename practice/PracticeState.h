@@ -29,6 +29,10 @@ public:
     void setRunning(bool on);
 
     const QString& text(StatLabel label) const { return texts_[index(label)]; }
+
+    // Grows with every change of any text: who computes from the texts can tell that none
+    // changed without reading them.
+    quint64 textRevision() const { return textRevision_; }
     // Writes a label text; signals only when the text actually changes.
     void setText(StatLabel label, const QString& text);
 
@@ -47,5 +51,6 @@ private:
     static std::size_t index(StatLabel label) { return static_cast<std::size_t>(label); }
 
     std::array<QString, 9> texts_;
+    quint64 textRevision_ = 0;
     bool running_ = false;
 };

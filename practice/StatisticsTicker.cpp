@@ -25,9 +25,15 @@ void StatisticsTicker::tick() {
     using NumberText::leadingNumber;
     using NumberText::roundHalfEven;
 
-    const double total = state_.total();
     const int jishu = state_.jishu;
     const int jizhong = state_.jizhong;
+    if (computed_ && computedFrom_ == Inputs{jishu, jizhong, state_.textRevision()}) {
+        if (afterTick_)
+            afterTick_();
+        return;
+    }
+
+    const double total = state_.total();
     const bool withinTotal = jishu <= total;
 
     // The count shown never exceeds the total: past it, the total's own text is shown.
@@ -50,6 +56,9 @@ void StatisticsTicker::tick() {
                            leadingNumber(state_.text(StatLabel::Tenths)) / 600;
     if (minutes != 0)
         state_.setText(StatLabel::Speed, textOf(speed_, roundHalfEven(jizhong / minutes)));
+
+    computedFrom_ = {jishu, jizhong, state_.textRevision()};
+    computed_ = true;
 
     if (afterTick_)
         afterTick_();

@@ -36,8 +36,19 @@ private:
     };
     static const QString& textOf(ShownNumber& shown, double value);
 
+    // What the last tick computed from: while none of it changes (between runs, between
+    // keystrokes) a tick would write the very same texts, and it is spared reading them.
+    struct Inputs {
+        int jishu = 0;
+        int jizhong = 0;
+        quint64 textRevision = 0;
+        bool operator==(const Inputs&) const = default;
+    };
+
     PracticeState& state_;
     ShownNumber count_, hits_, accuracy_, speed_;
+    Inputs computedFrom_;
+    bool computed_ = false;
     std::function<void()> afterTick_;
     QTimer timer2_;
 };

@@ -6,6 +6,41 @@
 class StatisticsTickerTest : public QObject {
     Q_OBJECT
 private slots:
+    void aChangeOfAnyInputBetweenTicksIsShownAtTheNextTick() {
+        PracticeState state;
+        state.setText(StatLabel::Total, QStringLiteral(" 10"));
+        state.setText(StatLabel::Minutes, QStringLiteral("00"));
+        state.setText(StatLabel::Seconds, QStringLiteral("30"));
+        state.setText(StatLabel::Tenths, QStringLiteral("0"));
+        state.jishu = 5;
+        state.jizhong = 4;
+        StatisticsTicker ticker(state);
+        int afterTicks = 0;
+        ticker.setAfterTick([&afterTicks] { ++afterTicks; });
+        ticker.tick();
+        ticker.tick(); // nothing changed
+        QCOMPARE(state.text(StatLabel::Accuracy), QStringLiteral(" 80"));
+        QCOMPARE(state.text(StatLabel::Speed), QStringLiteral(" 8"));
+        QCOMPARE(afterTicks, 2); // the finger hint follows every tick, changed or not
+
+        state.setText(StatLabel::Seconds, QStringLiteral("15")); // the clock moved
+        ticker.tick();
+        QCOMPARE(state.text(StatLabel::Speed), QStringLiteral(" 16"));
+
+        state.jizhong = 5; // a hit
+        ticker.tick();
+        QCOMPARE(state.text(StatLabel::Hits), QStringLiteral(" 5"));
+        QCOMPARE(state.text(StatLabel::Accuracy), QStringLiteral(" 100"));
+
+        state.setText(StatLabel::Accuracy, QStringLiteral("0")); // reset from outside
+        ticker.tick();
+        QCOMPARE(state.text(StatLabel::Accuracy), QStringLiteral(" 100"));
+
+        state.setText(StatLabel::Total, QStringLiteral(" 3")); // the total lowered mid-run
+        ticker.tick();
+        QCOMPARE(state.text(StatLabel::Count), QStringLiteral(" 3"));
+    }
+
     void showsCountHitsAccuracyAndSpeed_data() {
         QTest::addColumn<QString>("total");
         QTest::addColumn<int>("jishu");
