@@ -56,11 +56,11 @@ bool SdlAudio::openForPlay() {
     sdl_.allocateChannels(channelCount);
     open_ = true;
     // Another device may mix in another format: sounds converted for the old one must go.
-    Spec spec;
-    sdl_.querySpec(&spec.frequency, &spec.format, &spec.channels);
-    if (!(spec == decodedFor_))
+    DeviceFormat format;
+    sdl_.queryFormat(&format.frequency, &format.format, &format.channels);
+    if (!(format == decodedFor_))
         freeAll();
-    decodedFor_ = spec;
+    decodedFor_ = format;
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
         it->failed = false;
         if (it->holders > 0)

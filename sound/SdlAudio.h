@@ -74,11 +74,11 @@ private:
         Mix_Chunk* chunk = nullptr;
         bool failed = false;
     };
-    struct Spec {
+    struct DeviceFormat {
         int frequency = 0;
         Uint16 format = 0;
         int channels = 0;
-        bool operator==(const Spec&) const = default;
+        bool operator==(const DeviceFormat&) const = default;
     };
 
     void decode(Entry& entry, const QString& path);
@@ -88,7 +88,7 @@ private:
     SdlMixerLibrary sdl_;
     QHash<QString, Entry> entries_;
     QTimer silence_;
-    Spec decodedFor_; // the device format the kept sounds were converted to
+    DeviceFormat decodedFor_; // the device format the kept sounds were converted to
     bool open_ = false;
     bool openFailed_ = false;
 };

@@ -50,7 +50,7 @@ bool SdlMixerLibrary::load() {
               resolve(sdl_, rwFromFile, "SDL_RWFromFile") &&
               resolve(mixer_, openAudio, "Mix_OpenAudio") &&
               resolve(mixer_, closeAudio, "Mix_CloseAudio") &&
-              resolve(mixer_, querySpec, "Mix_QuerySpec") &&
+              resolve(mixer_, queryFormat, "Mix_QuerySpec") &&
               resolve(mixer_, allocateChannels, "Mix_AllocateChannels") &&
               resolve(mixer_, haltChannel, "Mix_HaltChannel") &&
               resolve(mixer_, freeChunk, "Mix_FreeChunk") &&

@@ -23,7 +23,7 @@ public:
     decltype(&::SDL_RWFromFile) rwFromFile = nullptr;
     decltype(&::Mix_OpenAudio) openAudio = nullptr;
     decltype(&::Mix_CloseAudio) closeAudio = nullptr;
-    decltype(&::Mix_QuerySpec) querySpec = nullptr;
+    decltype(&::Mix_QuerySpec) queryFormat = nullptr;
     decltype(&::Mix_AllocateChannels) allocateChannels = nullptr;
     decltype(&::Mix_HaltChannel) haltChannel = nullptr;
     decltype(&::Mix_FreeChunk) freeChunk = nullptr;
