@@ -21,27 +21,31 @@ namespace {
 
 enum class SettingsFolder { Writable, ReadOnly, Missing, CannotEnter, FileInstead };
 
+// What asOrdinaryUser gives when root cannot become an ordinary user here.
+constexpr int cannotDropPrivileges = 77;
+
 // Root passes every permission check, so as root the body runs in a child process that has
 // become the unprivileged user "nobody" and makes its folders itself: the permission bits then
-// mean what they mean for an ordinary user. Gives the body's (or the child's) success.
-template <typename Body> bool asOrdinaryUser(Body body) {
+// mean what they mean for an ordinary user. Gives 0 when the body succeeded.
+template <typename Body> int asOrdinaryUser(Body body) {
 #ifdef Q_OS_UNIX
     if (geteuid() != 0)
-        return body();
+        return body() ? 0 : 1;
     const pid_t pid = fork();
     if (pid == 0) {
         constexpr uid_t nobody = 65534;
-        const bool dropped = setgroups(0, nullptr) == 0 && setgid(nobody) == 0 &&
-                             setuid(nobody) == 0 && geteuid() != 0;
-        const bool passed = dropped && body();
+        if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0 ||
+            geteuid() == 0)
+            _exit(cannotDropPrivileges);
+        const bool passed = body();
         std::fflush(nullptr); // _exit would drop the child's buffered test log
         _exit(passed ? 0 : 1);
     }
     int status = 0;
-    return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
+    const bool exited = pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status);
+    return exited ? WEXITSTATUS(status) : -1;
 #else
-    return body();
+    return body() ? 0 : 1;
 #endif
 }
 
@@ -69,11 +73,13 @@ private slots:
             settingsFolder == SettingsFolder::CannotEnter)
             QSKIP("folder permission bits are a POSIX matter");
 #endif
-        QVERIFY2(asOrdinaryUser([&] {
-                     saveAndReadBack(settingsFolder, besideProgram);
-                     return !QTest::currentTestFailed();
-                 }),
-                 "the checks failed as an ordinary user");
+        const int result = asOrdinaryUser([&] {
+            saveAndReadBack(settingsFolder, besideProgram);
+            return !QTest::currentTestFailed();
+        });
+        if (result == cannotDropPrivileges)
+            QSKIP("running as root, and unable to become an ordinary user");
+        QCOMPARE(result, 0); // the child's own failures are in the log above
     }
 
 private:
