@@ -70,7 +70,7 @@ class WebStripPanelTest : public QObject {
         FakeShell shell;
         WebPage page;
         WebStrip strip{
-            connection, page, ProgramFolder(dir.path()), QUrl(), QStringLiteral("kv"), [] {
+            connection, page, DataFolder(dir.path()), QUrl(), QStringLiteral("kv"), [] {
                 return QDate(2024, 1, 1);
             }};
         QWidget window;

@@ -15,7 +15,7 @@ WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddress
     : QObject(window), window_(window), shell_(*platform.shell), connection_(*platform.connection),
       addresses_(std::move(addresses)), stripPage_(this),
       strip_(
-          *platform.connection, stripPage_, platform.folder, addresses_.base(),
+          *platform.connection, stripPage_, platform.data, addresses_.base(),
           QStringLiteral("keyvora"), [] { return QDate::currentDate(); }, this),
       popupTimer_(*platform.connection, *platform.random, this) {
     links_ = new LinkLabels(shell_, addresses_, window);
