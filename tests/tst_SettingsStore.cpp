@@ -1,12 +1,14 @@
 #include "RadioGroupHandlers.h"
-#include "app/MenuTree.h"
 #include "app/DataFolder.h"
+#include "app/MenuTree.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -214,6 +216,25 @@ private slots:
                  QStringList());
         program.store.shujukucaidan();
         QCOMPARE(program.handlers.calls.size(), 4);
+    }
+
+    void aFailedSaveIsLoggedOnlyWhenTheSettingsCategoryIsOn_data() {
+        QTest::addColumn<bool>("on");
+        QTest::newRow("off, as by default") << false;
+        QTest::newRow("on") << true;
+    }
+    void aFailedSaveIsLoggedOnlyWhenTheSettingsCategoryIsOn() {
+        QFETCH(bool, on);
+        QLoggingCategory::setFilterRules(on ? QStringLiteral("keyvora.settings.warning=true")
+                                            : QString());
+        const QRegularExpression message(QStringLiteral("settings not saved"));
+        if (on)
+            QTest::ignoreMessage(QtWarningMsg, message);
+        else
+            QTest::failOnWarning(message);
+        Program program(false);
+        program.store.jiyicaidan();
+        QLoggingCategory::setFilterRules(QString());
     }
 
     void aSuccessfulWriteLeavesNoTemporaryFileBehind() {
