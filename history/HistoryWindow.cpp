@@ -57,6 +57,7 @@ HistoryWindow::HistoryWindow(PracticeHistory& history, const ChartModule& charts
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setResizeContentsPrecision(64); // not every row of a long history
     table_->horizontalHeader()->setStretchLastSection(true);
 
     auto* lower = new QHBoxLayout;

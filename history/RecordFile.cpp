@@ -33,7 +33,7 @@ QList<RunRecord> parse(const QList<QByteArrayView>& lines, int detailed, int lim
         if (limit >= 0 && records.size() >= limit)
             break;
         const bool summaryOnly = records.size() >= detailed;
-        if (std::optional<RunRecord> r = RunRecord::fromJson(line.toByteArray(), summaryOnly))
+        if (std::optional<RunRecord> r = RunRecord::fromJson(line, summaryOnly))
             records.append(std::move(*r));
     }
     std::reverse(records.begin(), records.end());
@@ -63,11 +63,12 @@ bool RecordFile::append(const RunRecord& record) {
     const qint64 before = file.size();
     QByteArray bytes = line;
     // A line cut off earlier (the program killed while writing) must not swallow this one.
-    if (before > 0 && file.seek(before - 1) && file.read(1) != "\n")
+    if (before > 0 && !file.isSequential() && file.seek(before - 1) && file.read(1) != "\n")
         bytes.prepend('\n');
     if (file.write(bytes) != bytes.size()) {
         qCWarning(lcRecords) << "cannot write" << path() << file.errorString();
-        file.resize(before);
+        if (!file.isSequential())
+            file.resize(before);
         return false;
     }
     return true;
@@ -88,7 +89,7 @@ bool RecordFile::trim(const QByteArray& newLine) {
     for (const QByteArrayView line : linesNewestFirst(bytes, true)) {
         if (size + line.size() + 1 > keptBytes)
             break;
-        if (!RunRecord::fromJson(line.toByteArray(), true))
+        if (!RunRecord::fromJson(line, true))
             continue;
         kept.append(line);
         size += line.size() + 1;

@@ -8,7 +8,7 @@
 
 Q_DECLARE_LOGGING_CATEGORY(lcRecords)
 
-class ProgramFolder;
+#include "app/ProgramFolder.h"
 
 // The file 数据库/练习记录.jsonl in the data folder: one record a line, appended as each run ends.
 // Reading skips every line that is not a complete record of this program. A file grown past
@@ -38,5 +38,5 @@ public:
 private:
     bool trim(const QByteArray& newLine);
 
-    const ProgramFolder& folder_;
+    ProgramFolder folder_;
 };

@@ -88,17 +88,16 @@ QByteArray RunRecord::toJson() const {
     return line;
 }
 
-std::optional<RunRecord> RunRecord::fromJson(const QByteArray& line, bool summaryOnly) {
-    const qsizetype keysAt = line.lastIndexOf(keysField);
+std::optional<RunRecord> RunRecord::fromJson(QByteArrayView line, bool summaryOnly) {
+    const qsizetype keysAt = line.lastIndexOf(QByteArrayView(keysField));
     if (keysAt < 0)
         return std::nullopt;
-    const QByteArrayView tail = QByteArrayView(line).sliced(keysAt + keysField.size());
-    if (!tailComplete(tail))
+    if (!tailComplete(line.sliced(keysAt + keysField.size())))
         return std::nullopt;
 
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(
-        summaryOnly ? line.left(keysAt) + '}' : line, &error);
+        summaryOnly ? line.first(keysAt).toByteArray() + '}' : line.toByteArray(), &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         return std::nullopt;
     const QJsonObject o = doc.object();

@@ -45,7 +45,7 @@ struct RunRecord {
     // A record from one line; nullopt for anything that is not a complete record of this
     // program. With summaryOnly the per-key figures are left out (and not checked in depth),
     // which makes reading many old records cheap.
-    static std::optional<RunRecord> fromJson(const QByteArray& line, bool summaryOnly = false);
+    static std::optional<RunRecord> fromJson(QByteArrayView line, bool summaryOnly = false);
 
     bool operator==(const RunRecord&) const = default;
 };

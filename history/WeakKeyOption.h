@@ -4,7 +4,7 @@
 #include <QString>
 
 class MenuTree;
-class ProgramFolder;
+#include "app/ProgramFolder.h"
 
 // Keeps the check mark of "重点练习易错键" in a small file of its own, 数据库/重点练习易错键
 // ("True" or "False" and a line end), beside the settings file, which stays as it is. The file
@@ -24,6 +24,6 @@ private:
     void save(bool on);
 
     MenuTree& menus_;
-    const ProgramFolder& folder_;
+    ProgramFolder folder_;
     bool saved_ = false; // what the file holds, or the default while there is none
 };
