@@ -22,7 +22,8 @@ HistoryWindow::HistoryWindow(PracticeHistory& history, const ChartModule& charts
     setObjectName(QStringLiteral("lianxijilu"));
     setWindowTitle(QStringLiteral("Keyvora - 练习记录"));
     setFont(SongFont::make(9));
-    resize(980, 660);
+    // Fits a 1024 × 768 screen with its title bar.
+    resize(980, 700);
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("summary"));
@@ -37,9 +38,13 @@ HistoryWindow::HistoryWindow(PracticeHistory& history, const ChartModule& charts
         missing->setAlignment(Qt::AlignCenter);
         chartWidget = missing;
     }
-    chartWidget->setMinimumHeight(250);
+    chartWidget->setMinimumHeight(200);
 
     heatmap_ = new KeyHeatmap(this);
+    weakest_ = new QLabel(this);
+    weakest_->setObjectName(QStringLiteral("weakest"));
+    weakest_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    weakest_->setFont(SongFont::make(10.5));
 
     model_ = new RunsTableModel(this);
     sorted_ = new QSortFilterProxyModel(this);
@@ -58,15 +63,21 @@ HistoryWindow::HistoryWindow(PracticeHistory& history, const ChartModule& charts
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setResizeContentsPrecision(64); // not every row of a long history
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The style's name takes what room is left; the figures keep their width.
+    table_->horizontalHeader()->setSectionResizeMode(RunsTableModel::Style, QHeaderView::Stretch);
 
-    auto* lower = new QHBoxLayout;
-    lower->addWidget(heatmap_, 0, Qt::AlignTop);
-    lower->addWidget(table_, 1);
+    table_->setMinimumHeight(150);
+
+    auto* keys = new QHBoxLayout;
+    keys->addWidget(heatmap_);
+    keys->addSpacing(12);
+    keys->addWidget(weakest_, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(6);
     layout->addWidget(summary_);
-    layout->addWidget(chartWidget, 1);
-    layout->addLayout(lower, 1);
+    layout->addWidget(chartWidget, 5);
+    layout->addLayout(keys);
+    layout->addWidget(table_, 4);
 
     const QList<RunRecord> runs = history.file().load();
     for (const RunRecord& run : runs)
@@ -88,6 +99,7 @@ void HistoryWindow::refresh() {
     if (detailed_.size() > 20)
         detailed_.remove(0, detailed_.size() - 20);
     heatmap_->setRuns(detailed_);
+    weakest_->setText(heatmap_->weakestKeys(6));
     summary_->setText(summaryText(runs));
     if (!chart_)
         return;

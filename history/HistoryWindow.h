@@ -41,6 +41,7 @@ private:
     QSortFilterProxyModel* sorted_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* summary_ = nullptr;
+    QLabel* weakest_ = nullptr;
     KeyHeatmap* heatmap_ = nullptr;
     ProgressChart* chart_ = nullptr;
     QList<RunRecord> detailed_; // the newest runs with their key figures

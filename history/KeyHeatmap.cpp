@@ -80,7 +80,8 @@ QRgb KeyHeatmap::colourFor(double rate, double top) {
 }
 
 void KeyHeatmap::setRuns(const QList<RunRecord>& runs) {
-    const KeyStats stats(runs);
+    stats_ = KeyStats(runs);
+    const KeyStats& stats = stats_;
     top_ = std::max(lowestTop, stats.highestMissRate());
     legendTop_->setText(QStringLiteral("%1%").arg(std::lround(top_ * 100)));
     for (const int index : KeyTable::keyIndices()) {
@@ -92,6 +93,30 @@ void KeyHeatmap::setRuns(const QList<RunRecord>& runs) {
             if (QLabel* label = view_->keyLabel(index, part))
                 label->setToolTip(tip);
     }
+}
+
+QString KeyHeatmap::weakestKeys(int count) const {
+    QList<std::pair<double, int>> rates; // miss rate, key index
+    for (const int index : KeyTable::keyIndices())
+        if (stats_.key(index).missed > 0)
+            rates.append({stats_.key(index).missRate(), index});
+    std::stable_sort(rates.begin(), rates.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    if (rates.isEmpty())
+        return QStringLiteral("最近的练习中没有失误的键。");
+    QStringList lines{QStringLiteral("失误最多的键：")};
+    for (qsizetype i = 0; i < std::min<qsizetype>(count, rates.size()); ++i) {
+        const KeyStats::Key& key = stats_.key(rates[i].second);
+        QString line = QStringLiteral("%1  %2%（%3 次中 %4 次）")
+                           .arg(KeyStats::keyName(rates[i].second))
+                           .arg(std::lround(rates[i].first * 100))
+                           .arg(key.shown)
+                           .arg(key.missed);
+        if (const auto wrong = key.mostWrong(); !wrong.isEmpty())
+            line += QStringLiteral("，常按成 ") + KeyStats::keyName(wrong.first().first);
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString KeyHeatmap::toolTip(int keyIndex, const KeyStats::Key& key) {

@@ -27,9 +27,12 @@ public:
     static QRgb colourFor(double rate, double top);
     // What hovering a key shows.
     static QString toolTip(int keyIndex, const KeyStats::Key& key);
+    // The keys missed most often, worst first, one line each: at most count of them.
+    QString weakestKeys(int count) const;
 
 private:
     KeyboardModel model_;
+    KeyStats stats_{{}};
     KeyboardView* view_ = nullptr;
     QLabel* legendTop_ = nullptr;
     double top_ = 0;

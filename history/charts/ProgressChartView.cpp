@@ -61,12 +61,16 @@ ProgressChartView::ProgressChartView(QWidget* parent, const QFont& font) : QChar
     speedAxis_ = axis(QStringLiteral("个/分"), speedColour);
     accuracyAxis_ = axis(QStringLiteral("%"), accuracyColour);
     accuracyAxis_->setRange(0, 100);
+    accuracyAxis_->setTickCount(6);
+    runAxis_->setTickType(QValueAxis::TicksDynamic);
+    runAxis_->setTickAnchor(1);
     chart->addAxis(runAxis_, Qt::AlignBottom);
     chart->addAxis(speedAxis_, Qt::AlignLeft);
     chart->addAxis(accuracyAxis_, Qt::AlignRight);
-    for (QXYSeries* s : {static_cast<QXYSeries*>(speedAverage_), static_cast<QXYSeries*>(speedPoints_),
-                         static_cast<QXYSeries*>(accuracyAverage_),
-                         static_cast<QXYSeries*>(accuracyPoints_)}) {
+    // Points first, so the averages are drawn over them.
+    for (QXYSeries* s : {static_cast<QXYSeries*>(speedPoints_), static_cast<QXYSeries*>(speedAverage_),
+                         static_cast<QXYSeries*>(accuracyPoints_),
+                         static_cast<QXYSeries*>(accuracyAverage_)}) {
         chart->addSeries(s);
         s->attachAxis(runAxis_);
         const bool speed = s == speedPoints_ || s == speedAverage_;
@@ -99,9 +103,17 @@ void ProgressChartView::setRuns(const QList<ProgressPoint>& runs) {
     accuracyPoints_->replace(accuracy);
     speedAverage_->replace(speedAverage);
     accuracyAverage_->replace(accuracyAverage);
-    runAxis_->setRange(runs.isEmpty() ? 0 : 0.5, std::max<double>(runs.size(), 1) + 0.5);
-    runAxis_->setTickCount(std::clamp<int>(int(runs.size()) + 1, 2, 11));
-    speedAxis_->setRange(0, std::ceil(top * 1.1 / 10) * 10);
+    // A tick on whole run numbers, at most about ten of them.
+    runAxis_->setRange(0.5, std::max<double>(runs.size(), 1) + 0.5);
+    double step = 1;
+    for (double s : {1, 2, 5, 10, 20, 50, 100})
+        if (runs.size() / s <= 10) {
+            step = s;
+            break;
+        }
+    runAxis_->setTickInterval(step);
+    speedAxis_->setRange(0, top * 1.1);
+    speedAxis_->applyNiceNumbers();
 }
 
 void ProgressChartView::showRun(const QPointF& point, bool entered) {
