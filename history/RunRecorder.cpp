@@ -49,10 +49,11 @@ void RunRecorder::pressed(int target, int code, int state, bool shiftAware, bool
         ms = std::int32_t(std::lround((clock_.monotonicSeconds() - shownAt_) * 1000));
         if (first)
             ++firstHits_[std::size_t(target)];
-    } else if (shiftAware && KeyChecker::isCorrect(true, target, code, state ^ 1)) {
-        kind = Kind::ShiftSlip;
+    } else if (shiftAware) {
+        kind = Kind::WrongShiftAware;
     }
-    log_.push_back({std::uint8_t(target), std::uint8_t(std::clamp(code, 0, 255)), kind, ms});
+    log_.push_back({std::uint8_t(target), std::uint8_t(std::clamp(code, 0, 255)),
+                    std::uint8_t(state & 7), kind, ms});
 }
 
 int RunRecorder::decided(int code) const {
@@ -79,11 +80,15 @@ QList<KeyFigures> RunRecorder::finish() {
         case Kind::Hit:
             times[e.target].push_back(e.ms);
             break;
+        case Kind::WrongShiftAware:
+            // The right key with the wrong Shift state is a slip, not a wrong key.
+            if (KeyChecker::isCorrect(true, e.target, e.key, e.state ^ 1)) {
+                ++slips[e.target];
+                break;
+            }
+            [[fallthrough]];
         case Kind::Wrong:
             ++wrong[e.target][e.key];
-            break;
-        case Kind::ShiftSlip:
-            ++slips[e.target];
             break;
         }
     }

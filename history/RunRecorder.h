@@ -33,10 +33,12 @@ public:
     int missed(int code) const;
 
 private:
-    enum class Kind : std::uint8_t { Hit, Wrong, ShiftSlip };
+    // Wrong keys are told apart from Shift slips only when the run ends, off the key path.
+    enum class Kind : std::uint8_t { Hit, Wrong, WrongShiftAware };
     struct Event {
         std::uint8_t target;
         std::uint8_t key;
+        std::uint8_t state; // modifier bits
         Kind kind;
         std::int32_t ms; // since the target was shown (hits only)
     };
