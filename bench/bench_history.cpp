@@ -5,14 +5,14 @@
 // few wrong keys each, like a run of 50 characters in a letters-and-digits style.
 //   build/release/bench/bench_history [runs]          (offscreen unless QT_QPA_PLATFORM is set)
 
+#include "FakeClock.h"
+#include "app/MenuTree.h"
 #include "app/ProgramFolder.h"
 #include "history/ChartModule.h"
 #include "history/HistoryWindow.h"
 #include "history/PracticeHistory.h"
 #include "history/RecordFile.h"
 #include "practice/PracticeState.h"
-#include "app/MenuTree.h"
-#include "FakeClock.h"
 
 #include <QApplication>
 #include <QDir>

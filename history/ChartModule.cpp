@@ -12,7 +12,8 @@ ChartModule::ChartModule(QString folder) : folder_(std::move(folder)) {}
 
 ProgressChart* ChartModule::create(QWidget* parent, const QFont& font) const {
     QLibrary library(QDir(folder_).filePath(fileName));
-    const auto make = reinterpret_cast<CreateProgressChart>(library.resolve(createProgressChartSymbol));
+    const auto make =
+        reinterpret_cast<CreateProgressChart>(library.resolve(createProgressChartSymbol));
     if (!make) {
         qCWarning(lcRecords) << "cannot load the chart module:" << library.errorString();
         return nullptr;

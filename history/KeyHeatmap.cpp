@@ -129,7 +129,9 @@ QString KeyHeatmap::toolTip(int keyIndex, const KeyStats::Key& key) {
     const QList<std::pair<int, int>> wrong = key.mostWrong();
     QStringList often;
     for (qsizetype i = 0; i < std::min<qsizetype>(3, wrong.size()); ++i)
-        often << QStringLiteral("%1（%2 次）").arg(KeyStats::keyName(wrong[i].first)).arg(wrong[i].second);
+        often << QStringLiteral("%1（%2 次）")
+                     .arg(KeyStats::keyName(wrong[i].first))
+                     .arg(wrong[i].second);
     if (!often.isEmpty())
         tip += QStringLiteral("\n常按成 ") + often.join(QStringLiteral("、"));
     if (key.shiftSlips > 0)

@@ -129,9 +129,9 @@ QString KeyStats::keyName(int keyIndex) {
     default:
         break;
     }
-    static const QMap<int, QString> punctuation = {
-        {186, ";"}, {187, "="}, {188, ","}, {189, "-"},  {190, "."}, {191, "/"},
-        {192, "`"}, {219, "["}, {220, "\\"}, {221, "]"}, {222, "'"}};
+    static const QMap<int, QString> punctuation = {{186, ";"},  {187, "="}, {188, ","}, {189, "-"},
+                                                   {190, "."},  {191, "/"}, {192, "`"}, {219, "["},
+                                                   {220, "\\"}, {221, "]"}, {222, "'"}};
     if (const auto found = punctuation.constFind(keyIndex); found != punctuation.constEnd())
         return found.value();
     if ((keyIndex >= 48 && keyIndex <= 57) || (keyIndex >= 65 && keyIndex <= 90))

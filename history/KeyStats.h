@@ -11,8 +11,8 @@ class KeyStats {
 public:
     struct Key {
         int shown = 0;
-        int missed = 0;      // shown but not struck by the first key pressed
-        int medianMs = -1;   // median over the runs' medians, each weighted by its hits
+        int missed = 0;    // shown but not struck by the first key pressed
+        int medianMs = -1; // median over the runs' medians, each weighted by its hits
         int shiftSlips = 0;
         QMap<int, int> wrong; // key index pressed instead, presses
 

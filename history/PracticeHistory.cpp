@@ -12,8 +12,8 @@
 
 PracticeHistory::PracticeHistory(const PracticeState& state, MenuTree& menus,
                                  const ProgramFolder& folder, const Clock& clock, QObject* parent)
-    : QObject(parent), state_(state), menus_(menus), clock_(clock), file_(folder),
-      recorder_(clock), weakKeys_(menus, recorder_), option_(menus, folder) {
+    : QObject(parent), state_(state), menus_(menus), clock_(clock), file_(folder), recorder_(clock),
+      weakKeys_(menus, recorder_), option_(menus, folder) {
     connect(menus_.yicuojian, &QAction::toggled, this, [this](bool on) {
         if (on)
             loadRecent();

@@ -15,7 +15,7 @@ QJsonArray keyArray(const KeyFigures& key) {
     QJsonArray wrong;
     for (const auto& [code, presses] : key.wrong)
         wrong.append(QJsonArray{code, presses});
-    return QJsonArray{key.code,  key.shown,      key.firstHits, key.medianMs,
+    return QJsonArray{key.code, key.shown,      key.firstHits, key.medianMs,
                       key.hits, key.shiftSlips, wrong};
 }
 
@@ -33,8 +33,8 @@ std::optional<KeyFigures> keyFrom(const QJsonValue& value) {
     for (int i = 1; i < 6; ++i)
         if (!isWhole(a[i], i == 3 ? -1 : 0, 1e9))
             return std::nullopt;
-    KeyFigures key{a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt(),
-                   a[4].toInt(), a[5].toInt(), {}};
+    KeyFigures key{
+        a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt(), a[4].toInt(), a[5].toInt(), {}};
     if (!a[6].isArray() || key.firstHits > key.shown)
         return std::nullopt;
     for (const QJsonValue& w : a[6].toArray()) {

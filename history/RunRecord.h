@@ -11,11 +11,11 @@
 // keys are the Windows virtual-key codes pressed while it was the target.
 struct KeyFigures {
     int code = 0;
-    int shown = 0;       // times it became the target (a target still open at Stop not counted)
-    int firstHits = 0;   // times it was struck by the first key pressed for it
-    int medianMs = -1;   // median time from showing to hit; -1 when it was never hit
-    int hits = 0;        // times it was hit at all, the weight of the median
-    int shiftSlips = 0;  // the right key with the wrong Shift state (Shift-aware style only)
+    int shown = 0;      // times it became the target (a target still open at Stop not counted)
+    int firstHits = 0;  // times it was struck by the first key pressed for it
+    int medianMs = -1;  // median time from showing to hit; -1 when it was never hit
+    int hits = 0;       // times it was hit at all, the weight of the median
+    int shiftSlips = 0; // the right key with the wrong Shift state (Shift-aware style only)
     QList<std::pair<int, int>> wrong; // virtual-key code, presses; most pressed first
 
     int misses() const { return shown - firstHits; }
@@ -34,7 +34,7 @@ struct RunRecord {
     int hits = 0;
     int accuracy = 0; // %
     double seconds = 0;
-    int speed = 0; // characters a minute
+    int speed = 0;       // characters a minute
     int wubiEdition = 0; // 86 or 98 when a Wubi recitation played along, otherwise 0
     QList<KeyFigures> keys;
 

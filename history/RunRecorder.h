@@ -45,7 +45,7 @@ private:
 
     const Clock& clock_;
     bool active_ = false;
-    int current_ = -1;        // the target on display
+    int current_ = -1;           // the target on display
     bool awaitingFirst_ = false; // no key pressed for it yet
     double shownAt_ = 0;
     std::array<int, codes> shown_{};

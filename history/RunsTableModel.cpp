@@ -70,8 +70,8 @@ QVariant RunsTableModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const QStringList titles = {
-        QStringLiteral("日期"), QStringLiteral("风格"), QStringLiteral("级别"),
-        QStringLiteral("总数"), QStringLiteral("计数"), QStringLiteral("击中"),
+        QStringLiteral("日期"),   QStringLiteral("风格"), QStringLiteral("级别"),
+        QStringLiteral("总数"),   QStringLiteral("计数"), QStringLiteral("击中"),
         QStringLiteral("正确率"), QStringLiteral("用时"), QStringLiteral("速度（个/分）")};
     return section >= 0 && section < titles.size() ? QVariant(titles[section]) : QVariant();
 }

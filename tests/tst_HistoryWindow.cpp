@@ -45,9 +45,11 @@ struct Prepared {
 
     Prepared() {
         RecordFile file(trainer.platform().folder);
-        file.append(run(1, 40, {{'A', 10, 9, 300, 10, 0, {}}, {'S', 10, 4, 500, 10, 0, {{'D', 6}}}}));
+        file.append(
+            run(1, 40, {{'A', 10, 9, 300, 10, 0, {}}, {'S', 10, 4, 500, 10, 0, {{'D', 6}}}}));
         file.append(run(3, 80, {{'S', 10, 6, 450, 10, 2, {{'D', 3}, {'F', 1}}}}));
-        file.append(run(2, 60, {{'A', 10, 8, 320, 10, 0, {{'Q', 2}}}, {'K', 10, 10, 200, 10, 0, {}}}));
+        file.append(
+            run(2, 60, {{'A', 10, 8, 320, 10, 0, {{'Q', 2}}}, {'K', 10, 10, 200, 10, 0, {}}}));
     }
 };
 
@@ -68,15 +70,18 @@ private slots:
             firstColumn << rows.index(row, 0).data().toString();
             speeds << rows.index(row, 8).data().toString();
         }
-        QCOMPARE(firstColumn, QStringList({"2025-01-03 20:15", "2025-01-02 20:15", "2025-01-01 20:15"}));
+        QCOMPARE(firstColumn,
+                 QStringList({"2025-01-03 20:15", "2025-01-02 20:15", "2025-01-01 20:15"}));
         QCOMPARE(speeds, QStringList({"80", "60", "40"}));
         window.table().sortByColumn(8, Qt::AscendingOrder);
         QCOMPARE(rows.index(0, 8).data().toString(), QStringLiteral("40"));
 
         // S missed 10 times in 20, A 3 in 20, K never; Q was never a target.
         const KeyHeatmap& heat = window.heatmap();
-        const int s = fill(heat, 'S').hsvHue(), a = fill(heat, 'A').hsvHue(), k = fill(heat, 'K').hsvHue();
-        QVERIFY2(s < a && a < k, qPrintable(QStringLiteral("S %1, A %2, K %3").arg(s).arg(a).arg(k)));
+        const int s = fill(heat, 'S').hsvHue(), a = fill(heat, 'A').hsvHue(),
+                  k = fill(heat, 'K').hsvHue();
+        QVERIFY2(s < a && a < k,
+                 qPrintable(QStringLiteral("S %1, A %2, K %3").arg(s).arg(a).arg(k)));
         QCOMPARE(s, 0);
         QCOMPARE(fill(heat, 'Q').rgb(), KeyboardModel::keyColour);
 
@@ -84,7 +89,8 @@ private slots:
         QVERIFY2(tip.contains(QStringLiteral("出现 20 次，一次击中 50%")), qPrintable(tip));
         QVERIFY2(tip.contains(QStringLiteral("常按成 D（9 次）、F（1 次）")), qPrintable(tip));
         QVERIFY2(tip.contains(QStringLiteral("Shift 按错 2 次")), qPrintable(tip));
-        QVERIFY(window.summary().text().startsWith(QStringLiteral("共练习 3 次，累计用时 0 小时 2 分，最高速度 80 个/分")));
+        QVERIFY(window.summary().text().startsWith(
+            QStringLiteral("共练习 3 次，累计用时 0 小时 2 分，最高速度 80 个/分")));
     }
 
     void theFileMenuOpensTheHistoryBesideTheRunningPracticeAndItFollowsNewRuns() {

@@ -68,9 +68,9 @@ ProgressChartView::ProgressChartView(QWidget* parent, const QFont& font) : QChar
     chart->addAxis(speedAxis_, Qt::AlignLeft);
     chart->addAxis(accuracyAxis_, Qt::AlignRight);
     // Points first, so the averages are drawn over them.
-    for (QXYSeries* s : {static_cast<QXYSeries*>(speedPoints_), static_cast<QXYSeries*>(speedAverage_),
-                         static_cast<QXYSeries*>(accuracyPoints_),
-                         static_cast<QXYSeries*>(accuracyAverage_)}) {
+    for (QXYSeries* s :
+         {static_cast<QXYSeries*>(speedPoints_), static_cast<QXYSeries*>(speedAverage_),
+          static_cast<QXYSeries*>(accuracyPoints_), static_cast<QXYSeries*>(accuracyAverage_)}) {
         chart->addSeries(s);
         s->attachAxis(runAxis_);
         const bool speed = s == speedPoints_ || s == speedAverage_;
@@ -136,6 +136,6 @@ void ProgressChartView::showRun(const QPointF& point, bool entered) {
 }
 
 extern "C" Q_DECL_EXPORT ProgressChart* keyvora_create_progress_chart(QWidget* parent,
-                                                                     const QFont& font) {
+                                                                      const QFont& font) {
     return new ProgressChartView(parent, font);
 }
