@@ -5,6 +5,8 @@
 #include "app/SongFont.h"
 #include "app/Twips.h"
 #include "app/WindowCaption.h"
+#include "history/ChartModule.h"
+#include "history/HistoryWindow.h"
 #include "keyboard/KeyboardView.h"
 #include "practice/FingerPanel.h"
 #include "practice/KeyEventMapper.h"
@@ -85,6 +87,7 @@ void Form1::wirePanels() {
     Trainer& t = trainer_;
     connect(&t, &Trainer::fileMenuRequested, this, &Form1::popUpFileMenu);
     connect(&t, &Trainer::exitRequested, this, &QWidget::close);
+    connect(&t, &Trainer::historyRequested, this, &Form1::showHistory);
 
     connect(&t.styles, &DisplayStyles::bannerChanged, label1_, &QLabel::setText);
     connect(&t.styles, &DisplayStyles::keyboardShownChanged, practiceArea_,
@@ -120,6 +123,20 @@ void Form1::load() {
         setWindowState(Qt::WindowMaximized);
     trainer_.load();
     web_->start();
+}
+
+HistoryWindow* Form1::historyWindow() const {
+    return history_;
+}
+
+void Form1::showHistory() {
+    // The chart module lies beside the program; the window works without it.
+    if (!history_)
+        history_ = new HistoryWindow(trainer_.history,
+                                     ChartModule(QCoreApplication::applicationDirPath()), this);
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
 }
 
 void Form1::popUpFileMenu() {

@@ -19,6 +19,7 @@ class StatisticsPanel;
 class FingerPanel;
 class WebPeriphery;
 class QLabel;
+class HistoryWindow;
 
 // The main window. It composes the panels, each of which owns its controls, and wires them to
 // the trainer; it handles only what belongs to the window itself: the load and unload steps,
@@ -40,6 +41,9 @@ public:
 
     // Opens the file menu at the pointer, as a right click or Alt+A does.
     void popUpFileMenu();
+    // Shows the history window "练习记录", made the first time; nullptr until then.
+    void showHistory();
+    HistoryWindow* historyWindow() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -71,5 +75,6 @@ private:
     PracticeArea* practiceArea_ = nullptr;
     FingerPanel* fingers_ = nullptr;
     WebPeriphery* web_ = nullptr;
+    QPointer<HistoryWindow> history_;
     bool unloaded_ = false;
 };

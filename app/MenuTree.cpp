@@ -16,6 +16,7 @@ const QString MenuTree::tingzhiCaption = QStringLiteral("停止五笔口诀(&W)"
 MenuTree::MenuTree(QObject* parent) : QObject(parent) {
     jijiankaishi = item(QStringLiteral("jijiankaishi"), QStringLiteral("开始(&S)"));
     jijiantingzhi = item(QStringLiteral("jijiantingzhi"), QStringLiteral("停止(&C)"));
+    lianxijilu = item(QStringLiteral("lianxijilu"), QStringLiteral("练习记录(&R)..."));
     xian1 = separator(QStringLiteral("xian1"));
     tuichu = item(QStringLiteral("tuichu"), QStringLiteral("退出(&X)"));
 
@@ -71,6 +72,7 @@ MenuTree::MenuTree(QObject* parent) : QObject(parent) {
     xian7 = separator(QStringLiteral("xian7"));
     huifu = item(QStringLiteral("huifu"), QStringLiteral("恢复菜单默认设置(&H)"));
     huifu->setCheckable(false);
+    yicuojian = item(QStringLiteral("yicuojian"), QStringLiteral("重点练习易错键(&W)"));
 
     const QStringList help = {
         QStringLiteral("功能介绍(&Y)"),
@@ -92,7 +94,7 @@ MenuTree::MenuTree(QObject* parent) : QObject(parent) {
             a->setVisible(false);
         bangzhu1 << a;
     }
-    for (QAction* a : {jijiankaishi, jijiantingzhi, tuichu})
+    for (QAction* a : {jijiankaishi, jijiantingzhi, lianxijilu, tuichu})
         a->setCheckable(false);
 }
 

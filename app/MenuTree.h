@@ -19,6 +19,7 @@ public:
     // File menu "文件(&F)".
     QAction* jijiankaishi = nullptr;  // 开始
     QAction* jijiantingzhi = nullptr; // 停止
+    QAction* lianxijilu = nullptr;    // 练习记录: opens the history window
     QAction* xian1 = nullptr;
     QAction* tuichu = nullptr; // 退出
 
@@ -36,6 +37,7 @@ public:
     QList<QAction*> banci1;        // 86 and 98 editions
     QAction* xian7 = nullptr;
     QAction* huifu = nullptr; // 恢复菜单默认设置
+    QAction* yicuojian = nullptr; // 重点练习易错键: draw weak keys more often
 
     // Help menu "帮助".
     QList<QAction*> bangzhu1; // 0..8

@@ -19,7 +19,8 @@ void PopupMenus::build() {
     const MenuTree& tree = tree_;
     auto* file = new QMenu(MenuTree::wenjianCaption, owner_);
     file->setObjectName(QStringLiteral("wenjian"));
-    file->addActions({tree.jijiankaishi, tree.jijiantingzhi, tree.xian1, tree.tuichu});
+    file->addActions(
+        {tree.jijiankaishi, tree.jijiantingzhi, tree.lianxijilu, tree.xian1, tree.tuichu});
 
     auto* options = new QMenu(MenuTree::xuanxiangCaption, owner_);
     options->setObjectName(QStringLiteral("xuanxiang"));
@@ -36,7 +37,7 @@ void PopupMenus::build() {
     options->addActions({tree.xian6, tree.zhifa, tree.cuowushengyin, tree.beijingyinyue,
                          tree.xian11, tree.bofangwubi});
     submenu(MenuTree::banciCaption, QStringLiteral("banci"), tree.banci1);
-    options->addActions({tree.xian7, tree.huifu});
+    options->addActions({tree.xian7, tree.huifu, tree.yicuojian});
 
     auto* help = new QMenu(MenuTree::bangzhuCaption, owner_);
     help->setObjectName(QStringLiteral("bangzhu"));

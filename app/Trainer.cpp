@@ -3,6 +3,8 @@
 #include "keyboard/KeyLayout.h"
 #include "sound/SoundChannel.h"
 
+#include <QAction>
+
 namespace {
 
 // The application's title, as dialogs of the program show it.
@@ -26,8 +28,14 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
            }),
       settings(menus, platform_.data, restoreHandlers()),
       defaults(menus, menuHandlers(), {&channel(1), &channel(2), &channel(3), &channel(4)}),
-      deferredStart([this] { settings.shujukucaidan(); }, switches),
-      help(platform_.folder, *platform_.shell, *platform_.messageBox) {
+      deferredStart(
+          [this] {
+              settings.shujukucaidan();
+              history.option().restore();
+          },
+          switches),
+      help(platform_.folder, *platform_.shell, *platform_.messageBox),
+      history(state, menus, platform_.data, *platform_.clock) {
     run.setBeforeStart([this] {
         if (wubi.reciting())
             wubi.toggleRecitation();
@@ -36,6 +44,23 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
     blink.setEndOfRun([this] { run.stop(); });
     statistics.setAfterTick([this] { fingers.tick(); });
     keyInput.setOpenFileMenu([this] { emit fileMenuRequested(); });
+
+    // The run's per-key figures come from the key handler and target selection; the record is
+    // written when the running flag goes off, never on the key path.
+    keyInput.setRecorder(&history.recorder());
+    selector.setOnChosen([this](int code) { history.recorder().shown(code); });
+    selector.setWeights(&history.weakKeys());
+    history.setRecitationEdition([this] {
+        if (!wubi.reciting())
+            return 0;
+        return menus.banci1.size() > 1 && menus.banci1[0]->isChecked() ? 86 : 98;
+    });
+    connect(&state, &PracticeState::runningChanged, this, [this](bool running) {
+        if (running)
+            history.runStarted();
+        else
+            history.runEnded();
+    });
     wireMenus();
 }
 
@@ -68,6 +93,8 @@ void Trainer::wireMenus() {
     MenuTree::onChosen(menus.bofangwubi, this, [this] { wubi.toggleRecitation(); });
     MenuTree::onChosen(menus.banci1, this, [this](int i) { wubi.chooseEdition(i); });
     MenuTree::onChosen(menus.huifu, this, [this] { defaults.huifu(); });
+    MenuTree::onChosen(menus.lianxijilu, this, [this] { emit historyRequested(); });
+    MenuTree::onChosen(menus.yicuojian, this, [this] { history.option().toggle(); });
     MenuTree::onChosen(menus.bangzhu1, this, [this](int i) { help.choose(i); });
 }
 
@@ -83,4 +110,5 @@ void Trainer::load() {
 
 void Trainer::unload() {
     settings.jiyicaidan();
+    history.runEnded();
 }

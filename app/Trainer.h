@@ -2,6 +2,7 @@
 
 #include "app/MenuTree.h"
 #include "app/Platform.h"
+#include "history/PracticeHistory.h"
 #include "keyboard/BlinkTimer.h"
 #include "keyboard/DisplayStyles.h"
 #include "keyboard/FallingCharacter.h"
@@ -39,7 +40,8 @@ public:
     // timers and the deferred start are started.
     void load();
 
-    // The part of the unload step that concerns the trainer: the settings are saved.
+    // The part of the unload step that concerns the trainer: the settings are saved, and a run
+    // still going is recorded as if it had been stopped.
     void unload();
 
     const Platform& platform() const { return platform_; }
@@ -55,6 +57,8 @@ signals:
     void fileMenuRequested();
     // "退出(&X)" was chosen.
     void exitRequested();
+    // "练习记录(&R)..." was chosen.
+    void historyRequested();
 
 private:
     void wireMenus();
@@ -83,4 +87,5 @@ public:
     DefaultSettings defaults;
     DeferredStart deferredStart;
     HelpMenu help;
+    PracticeHistory history;
 };

@@ -5,6 +5,7 @@
 #include "keyboard/FallingLabel.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/TargetSets.h"
+#include "keyboard/TargetWeights.h"
 #include "practice/PracticeState.h"
 #include "practice/RandomSource.h"
 #include "sound/SoundChannel.h"
@@ -30,9 +31,13 @@ void TargetSelector::zifu() {
     // Every set is non-empty, so rejected draws simply repeat until one belongs to it; each
     // code of the set is then equally likely.
     int code = 0;
-    do {
-        code = std::min(126, int(std::floor(random_.next() * 127)));
-    } while (!TargetSets::contains(TargetSets::forCheckedStyle(styleChecked), code));
+    if (weights_ && weights_->active()) {
+        code = weights_->draw(TargetSets::forCheckedStyle(styleChecked), random_.next());
+    } else {
+        do {
+            code = std::min(126, int(std::floor(random_.next() * 127)));
+        } while (!TargetSets::contains(TargetSets::forCheckedStyle(styleChecked), code));
+    }
     state_.mubiao = code;
 
     if (KeyTable::isNamedKey(code)) {
@@ -43,6 +48,8 @@ void TargetSelector::zifu() {
         state_.hengzuobiao = std::floor(random_.next() * 6400) + 200;
     }
     state_.xialuobushu = -2;
+    if (onChosen_)
+        onChosen_(code);
 
     if (menus_.shengyin1.size() > 1 && menus_.shengyin1[1]->isChecked()) {
         keySound_.setFile(folder_.file(QStringLiteral("声音/字符声音/") + KeyTable::stem(code)));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+
 // Source of time for the countdown, the run clock and the random seed. Injected so that tests
 // can move time by hand instead of sleeping.
 class Clock {
@@ -12,4 +14,7 @@ public:
 
     // Seconds since local midnight, with sub-second resolution.
     virtual double secondsSinceMidnight() const = 0;
+
+    // The local date and time, for the records of finished runs.
+    virtual QDateTime localDateTime() const = 0;
 };

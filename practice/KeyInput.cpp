@@ -1,6 +1,7 @@
 #include "practice/KeyInput.h"
 
 #include "app/MenuTree.h"
+#include "history/RunRecorder.h"
 #include "keyboard/TargetSelector.h"
 #include "practice/KeyChecker.h"
 #include "practice/PracticeState.h"
@@ -53,7 +54,10 @@ void KeyInput::keyDown(int code, int state) {
         return;
 
     ++state_.jishu;
-    if (KeyChecker::isCorrect(shiftAware, state_.mubiao, code, state)) {
+    const bool correct = KeyChecker::isCorrect(shiftAware, state_.mubiao, code, state);
+    if (recorder_)
+        recorder_->pressed(state_.mubiao, code, state, shiftAware, correct);
+    if (correct) {
         ++state_.jizhong;
         selector_.zifu();
         // In spoken mode zifu has just named the next target on this channel.

@@ -4,6 +4,7 @@
 
 class MenuTree;
 class PracticeState;
+class RunRecorder;
 class SoundChannel;
 class TargetSelector;
 
@@ -25,6 +26,9 @@ public:
     // modifier bits 1 Shift, 2 Ctrl, 4 Alt.
     void keyDown(int code, int state);
 
+    // Told every counted key press, for the per-key figures of the run.
+    void setRecorder(RunRecorder* recorder) { recorder_ = recorder; }
+
 private:
     PracticeState& state_;
     const MenuTree& menus_;
@@ -32,4 +36,5 @@ private:
     SoundChannel& keySound_;
     SoundChannel& errorSound_;
     std::function<void()> openFileMenu_;
+    RunRecorder* recorder_ = nullptr;
 };

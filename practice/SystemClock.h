@@ -10,6 +10,7 @@ public:
     SystemClock();
     double monotonicSeconds() const override;
     double secondsSinceMidnight() const override;
+    QDateTime localDateTime() const override;
 
 private:
     QElapsedTimer elapsed_;

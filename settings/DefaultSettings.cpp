@@ -32,6 +32,8 @@ void DefaultSettings::huifu() {
         menus_.shengyin1[1]->setEnabled(true);
     menus_.beijingyinyue->setEnabled(true);
     menus_.bofangwubi->setText(MenuTree::bofangCaption);
+    if (menus_.yicuojian)
+        menus_.yicuojian->setChecked(false);
 
     // Music and recitation end here: the item is unchecked and every channel falls silent.
     for (SoundChannel* channel : channels_)

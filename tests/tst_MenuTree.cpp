@@ -29,6 +29,7 @@ private slots:
         MenuTree tree;
         QCOMPARE(tree.jijiankaishi->text(), QStringLiteral("开始(&S)"));
         QCOMPARE(tree.jijiantingzhi->text(), QStringLiteral("停止(&C)"));
+        QCOMPARE(tree.lianxijilu->text(), QStringLiteral("练习记录(&R)..."));
         QVERIFY(tree.xian1->isSeparator());
         QCOMPARE(tree.tuichu->text(), QStringLiteral("退出(&X)"));
     }
@@ -80,6 +81,8 @@ private slots:
         QCOMPARE(tree.cuowushengyin->text(), QStringLiteral("打开错误警示音效(&C)"));
         QCOMPARE(tree.beijingyinyue->text(), QStringLiteral("打开背景音乐(&B)"));
         QCOMPARE(tree.huifu->text(), QStringLiteral("恢复菜单默认设置(&H)"));
+        QCOMPARE(tree.yicuojian->text(), QStringLiteral("重点练习易错键(&W)"));
+        QVERIFY(tree.yicuojian->isCheckable() && !tree.yicuojian->isChecked());
         for (QAction* s : {tree.xian6, tree.xian11, tree.xian7})
             QVERIFY(s->isSeparator());
     }

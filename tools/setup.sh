@@ -9,7 +9,7 @@ build="${KEYVORA_BUILD_DIR:-$here/build/release}"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libsdl2-mixer-dev
+  qt6-base-dev libgl-dev libsdl2-mixer-dev qt6-charts-dev libqt6opengl6-dev
   qt6-qpa-plugins espeak-ng sox libsox-fmt-all fonts-arphic-uming python3-fonttools
   libbenchmark-dev
 )

@@ -10,6 +10,9 @@ public:
 
     double monotonicSeconds() const override { return monotonic; }
     double secondsSinceMidnight() const override { return timeOfDay; }
+    QDateTime localDateTime() const override {
+        return QDateTime(QDate(2026, 3, 14), QTime(0, 0)).addMSecs(qint64(timeOfDay * 1000));
+    }
 
     void advance(double seconds) {
         monotonic += seconds;

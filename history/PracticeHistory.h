@@ -1,0 +1,62 @@
+#pragma once
+
+#include "history/RecordFile.h"
+#include "history/RunRecorder.h"
+#include "history/WeakKeyOption.h"
+#include "history/WeakKeys.h"
+
+#include <QObject>
+
+#include <functional>
+
+class Clock;
+class MenuTree;
+class PracticeState;
+class DataFolder;
+
+// The learner's history: the figures of the run in progress, a record appended to the record
+// file when a run ends, and the weak-key practice fed by the newest records. Old records are
+// read only when something needs them: the weak-key draw at the start of a run, or the history
+// window.
+class PracticeHistory : public QObject {
+    Q_OBJECT
+public:
+    PracticeHistory(const PracticeState& state, MenuTree& menus, const DataFolder& folder,
+                    const Clock& clock, QObject* parent = nullptr);
+
+    RunRecorder& recorder() { return recorder_; }
+    const WeakKeys& weakKeys() const { return weakKeys_; }
+    WeakKeyOption& option() { return option_; }
+    RecordFile& file() { return file_; }
+
+    // The Wubi edition a recitation plays in (86 or 98), 0 when none plays.
+    void setRecitationEdition(std::function<int()> edition) { edition_ = std::move(edition); }
+
+    // The run timer went on: the first target is on display.
+    void runStarted();
+    // The run ended (its total reached, Stop, Start again, or the program closing). A run with
+    // at least one character dealt with is recorded.
+    void runEnded();
+
+    // The record of a run that ends now, from the practice state as the statistics panel shows
+    // it; the key figures are left to the caller.
+    RunRecord summaryNow() const;
+
+signals:
+    // A record was added to the history (whether or not the file took it).
+    void recorded(const RunRecord& record);
+
+private:
+    void loadRecent();
+
+    const PracticeState& state_;
+    MenuTree& menus_;
+    const Clock& clock_;
+    RecordFile file_;
+    RunRecorder recorder_;
+    WeakKeys weakKeys_;
+    WeakKeyOption option_;
+    std::function<int()> edition_;
+    int runEdition_ = 0;
+    bool recentLoaded_ = false;
+};
