@@ -131,12 +131,15 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // focus; no key moves the focus or presses a button.
     if (event->type() == QEvent::KeyPress && (watched == filteredWindow_ || watched == this)) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (const auto vk = KeyEventMapper::map(key->key(), key->modifiers()))
-            trainer_.keyInput.keyDown(vk->code, vk->state);
+        const auto vk = KeyEventMapper::map(key->key(), key->modifiers());
+        trainer_.keyInput.keyDown(vk.code, vk.state);
         return true;
     }
-    if (watched == label1_ && event->type() == QEvent::MouseMove)
+    // The banner hides the highlight but, unlike the window surface, leaves the link labels.
+    if (watched == label1_ && event->type() == QEvent::MouseMove) {
         menuBar_->hideHighlight();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

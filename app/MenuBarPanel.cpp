@@ -1,5 +1,6 @@
 #include "app/MenuBarPanel.h"
 
+#include "app/MenuBarLabel.h"
 #include "app/PopupMenus.h"
 #include "app/SongFont.h"
 #include "app/Twips.h"
@@ -19,8 +20,8 @@ constexpr int labelTop = 60;
 constexpr int labelWidth = 855;
 constexpr int labelHeight = 195;
 
-// The access letters show in brackets, without the ampersand.
-const std::array<const char*, 3> labelCaptions = {"文件(F)", "选项(C)", "帮助(H)"};
+// The captions as the menus name them; the letter after "&" shows underlined.
+const std::array<const char*, 3> labelCaptions = {"文件(&F)", "选项(&C)", "帮助(&H)"};
 
 } // namespace
 
@@ -42,12 +43,12 @@ MenuBarPanel::MenuBarPanel(QWidget* window, PopupMenus& menus)
     shape1_->setGeometry(Twips::rect(2820, 60, 795, 255));
 
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        auto* label = new QLabel(QString::fromUtf8(labelCaptions[i]), window);
+        auto* label = new MenuBarLabel(QString::fromUtf8(labelCaptions[i]), window);
         label->setObjectName(QStringLiteral("Lab_caidan_%1").arg(i));
-        label->setTextFormat(Qt::PlainText);
         label->setFont(SongFont::make(9));
         label->setGeometry(Twips::rect(labelLeft[i], labelTop, labelWidth, labelHeight));
-        label->setAlignment(Qt::AlignCenter);
+        // At the top, as the caption and its underline just fit the bar's height.
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setMouseTracking(true);
         label->installEventFilter(this);
         labels_[i] = label;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DataFolder.h"
 #include "app/ProgramFolder.h"
 
 #include <array>
@@ -21,6 +22,8 @@ struct Platform {
     // Key sound, error sound, spoken mnemonic, music and recitation (endless repeat).
     std::array<SoundChannel*, 4> channels{};
     ProgramFolder folder{QString()};
+    // Where the settings and the records are read and written.
+    DataFolder data{QString()};
     std::function<int()> screenWidth;
     ConnectionCheck* connection = nullptr;
     InputBox* inputBox = nullptr;

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The folder that holds the program and its data (sound pack, settings, feature description).
+// The folder that holds the program and the files it reads beside itself (sound pack, font,
+// feature description). What the program writes lives in its DataFolder.
 class ProgramFolder {
 public:
     explicit ProgramFolder(QString folder) : folder_(std::move(folder)) {}

@@ -24,7 +24,7 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
                const KeyLayout::Cap* cap = KeyLayout::capOf(keyIndex);
                return cap ? cap->caption : QString();
            }),
-      settings(menus, platform_.folder, restoreHandlers()),
+      settings(menus, platform_.data, restoreHandlers()),
       defaults(menus, menuHandlers(), {&channel(1), &channel(2), &channel(3), &channel(4)}),
       deferredStart([this] { settings.shujukucaidan(); }, switches),
       help(platform_.folder, *platform_.shell, *platform_.messageBox) {

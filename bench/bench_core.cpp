@@ -145,8 +145,8 @@ void keyPress(benchmark::State& bench, Style style, bool right) {
         scene.rig.clock.advance(tickSeconds / 2);
         const KeyEvent event = right ? typing(state.mubiao) : missing(state.mubiao);
         bench.SetIterationTime(secondsOf([&] {
-            if (const auto stroke = KeyEventMapper::map(event.qtKey, event.modifiers))
-                scene.trainer.keyInput.keyDown(stroke->code, stroke->state);
+            const auto stroke = KeyEventMapper::map(event.qtKey, event.modifiers);
+            scene.trainer.keyInput.keyDown(stroke.code, stroke.state);
         }));
         scene.drainChannels();
         ++presses;

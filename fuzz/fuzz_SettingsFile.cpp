@@ -55,6 +55,7 @@ struct Rig {
             p.channels[i] = &channels[i];
         // Never touched: the content reaches the store without the disk.
         p.folder = ProgramFolder(QStringLiteral("/nonexistent-keyvora-fuzz"));
+        p.data = DataFolder(p.folder.path());
         p.screenWidth = [] { return 1920; };
         p.connection = &connection;
         p.inputBox = &inputBox;

@@ -4,6 +4,7 @@
 #include "app/SongFont.h"
 #include "app/Twips.h"
 #include "practice/FingerIndicators.h"
+#include "practice/FlatButtonStyle.h"
 
 #include <QPushButton>
 #include <QStyle>
@@ -50,9 +51,9 @@ void setLit(QPushButton* button, bool lit) {
 
 FingerPanel::FingerPanel(QWidget* window, const FingerIndicators& indicators)
     : QObject(window), indicators_(indicators) {
-    // Button colours come from the palette, which every platform style does not honour; the
-    // portable Fusion style does, so these ten buttons use it everywhere.
-    style_ = QStyleFactory::create(QStringLiteral("Fusion"));
+    // Button colours come from the palette, which not every platform style honours, and Fusion
+    // shades them; these ten buttons show their colour flat, everywhere.
+    style_ = new FlatButtonStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     style_->setParent(this);
     for (std::size_t i = 0; i < fingers_.size(); ++i) {
         fingers_[i] = makeButton(window, style_, QStringLiteral("Command2_%1").arg(i),

@@ -1,6 +1,7 @@
 #include "practice/KeyEventMapper.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -82,11 +83,10 @@ std::optional<int> codeOf(int qtKey, bool keypad) {
 
 } // namespace
 
-std::optional<KeyEventMapper::Stroke> KeyEventMapper::map(int qtKey,
-                                                          Qt::KeyboardModifiers modifiers) {
-    const auto code = codeOf(qtKey, modifiers.testFlag(Qt::KeypadModifier));
-    if (!code)
-        return std::nullopt;
+KeyEventMapper::Stroke KeyEventMapper::map(int qtKey, Qt::KeyboardModifiers modifiers) {
+    // A key no Windows code names (a media key, F25 and beyond, a letter of another layout) is
+    // still a key press: it counts, and it is wrong, since no target has it.
+    const int code = codeOf(qtKey, modifiers.testFlag(Qt::KeypadModifier)).value_or(unknownKey);
 
     int state = 0;
     if (modifiers.testFlag(Qt::ShiftModifier))
@@ -97,7 +97,7 @@ std::optional<KeyEventMapper::Stroke> KeyEventMapper::map(int qtKey,
         state |= altBit;
     // Some platforms report a modifier key's own press without its modifier; Windows reports it
     // with, and Alt pressed alone must read as Alt held.
-    switch (*code) {
+    switch (code) {
     case 16:
         state |= shiftBit;
         break;
@@ -110,5 +110,5 @@ std::optional<KeyEventMapper::Stroke> KeyEventMapper::map(int qtKey,
     default:
         break;
     }
-    return Stroke{*code, state};
+    return Stroke{code, state};
 }

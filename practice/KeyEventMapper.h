@@ -2,8 +2,6 @@
 
 #include <Qt>
 
-#include <optional>
-
 // Turns a Qt key event into what the key-down handler works on: the Windows virtual-key code of
 // the physical key on a US keyboard and the Shift/Ctrl/Alt bits held with it. The practice rules
 // are written in those terms, so this is the only place that knows about Qt key values.
@@ -21,7 +19,9 @@ public:
         friend bool operator==(const Stroke&, const Stroke&) = default;
     };
 
-    // The stroke of a key-down event, or nothing for a key that has no place on a Windows
-    // keyboard (media keys, unknown keys). Left and right modifier keys give the same code.
-    static std::optional<Stroke> map(int qtKey, Qt::KeyboardModifiers modifiers);
+    // The code of a key that has no place on a US Windows keyboard; it matches no target.
+    static constexpr int unknownKey = 255;
+
+    // The stroke of a key-down event. Left and right modifier keys give the same code.
+    static Stroke map(int qtKey, Qt::KeyboardModifiers modifiers);
 };

@@ -55,23 +55,30 @@ PracticeArea::PracticeArea(QWidget* window, const FallingLabel& falling, const K
     client->setObjectName(QStringLiteral("Picture1_client"));
     client->setGeometry(picture1_->contentsRect());
 
+    auto* sink = new ClickSink(this);
     xialuozifu_ = new QLabel(client);
     xialuozifu_->setObjectName(QStringLiteral("xialuozifu"));
     xialuozifu_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paint(xialuozifu_, Qt::magenta, areaColour);
     // The falling character takes its own clicks, so a right click on it opens no menu.
-    xialuozifu_->installEventFilter(new ClickSink(this));
+    xialuozifu_->installEventFilter(sink);
 
     daojishi3_ = countdownPart(client, QStringLiteral("daojishi_3"), QStringLiteral("倒计时：  秒"),
                                Twips::rect(2340, 4860, 2895, 555), Qt::blue);
     daojishi4_ = countdownPart(client, QStringLiteral("daojishi_4"), QStringLiteral("5"),
                                Twips::rect(4080, 4860, 555, 555), Qt::red);
+    // The countdown of the falling styles is not among the surfaces whose right click opens
+    // the file menu.
+    daojishi3_->installEventFilter(sink);
+    daojishi4_->installEventFilter(sink);
 
     keyboard_ = new KeyboardView(keys, client);
     keyboard_->setObjectName(QStringLiteral("Frame2"));
     keyboard_->raise();
 
-    xialuozifu_->hide();
+    // While the keyboard covers the falling character it stays hidden, so that its moves
+    // repaint nothing; the falling styles show it.
+    xialuozifu_->setVisible(keyboard_->isHidden());
     connect(&falling_, &FallingLabel::changed, this, &PracticeArea::showFalling);
     showFalling();
 }
@@ -90,6 +97,7 @@ void PracticeArea::setCountdown(bool visible, const QString& number) {
 
 void PracticeArea::setKeyboardShown(bool shown) {
     keyboard_->setVisible(shown);
+    xialuozifu_->setVisible(!shown);
 }
 
 void PracticeArea::showFalling() {
@@ -102,8 +110,10 @@ void PracticeArea::showFalling() {
 bool PracticeArea::eventFilter(QObject* watched, QEvent* event) {
     if (watched == picture1_ && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton)
+        if (mouse->button() == Qt::RightButton) {
             emit contextMenuRequested(mouse->globalPosition().toPoint());
+            return true; // the window behind would open the menu a second time
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -4,7 +4,7 @@
 #include "app/Twips.h"
 
 #include <QEvent>
-#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -44,11 +44,10 @@ const Figure figures[] = {
 
 StatisticsPanel::StatisticsPanel(QWidget* window, const PracticeState& state)
     : QObject(window), state_(state) {
-    frame1_ = new QFrame(window);
+    // The group box's own title lies beneath the green caption of the same words.
+    frame1_ = new QGroupBox(QStringLiteral("测试项目"), window);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setAccessibleName(QStringLiteral("测试项目"));
-    frame1_->setFrameShape(QFrame::Box);
-    frame1_->setFrameShadow(QFrame::Sunken);
+    frame1_->setFont(SongFont::make(14.25, true));
     frame1_->setAutoFillBackground(true);
     frame1_->setGeometry(Twips::rect(600, 1500, 2655, 5415));
     frame1_->setMouseTracking(true);
@@ -108,12 +107,18 @@ void StatisticsPanel::show(StatLabel which) {
 
 bool StatisticsPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == frame1_) {
+        // The panel's own handlers end here: the window surface behind would open the menu a
+        // second time, and its pointer handler also resets the link labels.
         if (event->type() == QEvent::MouseMove) {
             emit hovered();
-        } else if (event->type() == QEvent::MouseButtonRelease) {
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::RightButton)
+            if (mouse->button() == Qt::RightButton) {
                 emit contextMenuRequested(mouse->globalPosition().toPoint());
+                return true;
+            }
         }
     }
     return QObject::eventFilter(watched, event);

@@ -5,7 +5,7 @@
 #include <QMap>
 #include <QObject>
 
-class QFrame;
+class QGroupBox;
 class QLabel;
 class QWidget;
 
@@ -16,7 +16,7 @@ class StatisticsPanel : public QObject {
 public:
     StatisticsPanel(QWidget* window, const PracticeState& state);
 
-    QFrame* frame() const { return frame1_; }
+    QGroupBox* frame() const { return frame1_; }
     // Label2(i) for the captions, units and the tenths; Label3(i) for the figures.
     QLabel* caption(int i) const { return label2_.value(i); }
     QLabel* value(int i) const { return label3_.value(i); }
@@ -32,7 +32,7 @@ private:
     void show(StatLabel which);
 
     const PracticeState& state_;
-    QFrame* frame1_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
     QMap<int, QLabel*> label2_;
     QMap<int, QLabel*> label3_;
 };

@@ -1,7 +1,9 @@
 // Draws the window background and the program icon into image files at build time, so the
-// pictures are ours and reproducible from this source.
+// pictures are ours and reproducible from this source. The icon also comes in the sizes of the
+// desktop's icon theme and as a scalable drawing of the same shapes.
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -80,6 +82,26 @@ QImage icon(int size) {
     return image;
 }
 
+// The icon above, shape for shape, as SVG in the same 256-unit square.
+QByteArray scalableIcon() {
+    return R"svg(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
+  <defs>
+    <linearGradient id="body" gradientUnits="userSpaceOnUse" x1="0" y1="0" x2="0" y2="256">
+      <stop offset="0" stop-color="#588ce6"/>
+      <stop offset="1" stop-color="#264eaa"/>
+    </linearGradient>
+  </defs>
+  <rect x="8" y="8" width="240" height="240" rx="48" fill="url(#body)"/>
+  <rect x="52" y="60" width="152" height="152" rx="26" fill="#142864" fill-opacity="0.353"/>
+  <rect x="48" y="48" width="152" height="152" rx="26" fill="#ffffd6"/>
+  <g stroke="#289646" stroke-width="22" stroke-linecap="round" stroke-linejoin="round" fill="none">
+    <path d="M96 82V166M158 82L104 126M112 120L160 166"/>
+  </g>
+</svg>
+)svg";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -97,5 +119,10 @@ int main(int argc, char** argv) {
     ok = icon(256).save(out.filePath(QStringLiteral("keyvora.png"))) && ok;
     ok = icon(32).save(out.filePath(QStringLiteral("keyvora-32.png"))) && ok;
     ok = icon(16).save(out.filePath(QStringLiteral("keyvora-16.png"))) && ok;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        ok = icon(size).save(out.filePath(QStringLiteral("icon-%1.png").arg(size))) && ok;
+    QFile svg(out.filePath(QStringLiteral("icon.svg")));
+    ok = svg.open(QIODevice::WriteOnly) && svg.write(scalableIcon()) == scalableIcon().size() &&
+         svg.flush() && ok;
     return ok ? 0 : 1;
 }

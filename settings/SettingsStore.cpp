@@ -1,7 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include "app/DataFolder.h"
 #include "app/MenuTree.h"
-#include "app/ProgramFolder.h"
 #include "settings/SettingsFile.h"
 
 #include <QAction>
@@ -31,7 +31,7 @@ void removeStaleTemporaries(const QString& target) {
 
 } // namespace
 
-SettingsStore::SettingsStore(MenuTree& menus, const ProgramFolder& folder, GroupHandlers handlers)
+SettingsStore::SettingsStore(MenuTree& menus, const DataFolder& folder, GroupHandlers handlers)
     : menus_(menus), folder_(folder), handlers_(std::move(handlers)) {}
 
 QString SettingsStore::path() const {
@@ -56,8 +56,9 @@ void SettingsStore::jiyicaidan() {
     // Unbuffered, so that a short write (full disk, size limit) shows in write()'s result:
     // QSaveFile's commit does not notice a failure while flushing its buffer and would rename
     // a truncated file over the good one.
-    removeStaleTemporaries(path());
-    QSaveFile file(path());
+    const QString target = folder_.fileForWriting(QStringLiteral("数据库/Keyvora"));
+    removeStaleTemporaries(target);
+    QSaveFile file(target);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;

@@ -9,17 +9,18 @@
 #include <functional>
 
 class MenuTree;
-class ProgramFolder;
+class DataFolder;
 
-// The settings file 数据库/Keyvora beside the program: the menu check marks are written at a
+// The settings file 数据库/Keyvora in the data folder: the menu check marks are written at a
 // normal exit (`jiyicaidan`) and applied again once at start-up (`shujukucaidan`).
 class SettingsStore {
 public:
-    SettingsStore(MenuTree& menus, const ProgramFolder& folder, GroupHandlers handlers);
+    SettingsStore(MenuTree& menus, const DataFolder& folder, GroupHandlers handlers);
 
     // Writes the current check marks. The new file replaces the old one only once it is
     // complete, so a failed write leaves the previous settings in place. The folder 数据库 is
-    // never created: without it nothing is written.
+    // made only in the user's own data folder: beside the program, without it nothing is
+    // written.
     void jiyicaidan();
 
     // Reads the file and applies it: the four group indices through the group handlers, then the
@@ -40,7 +41,7 @@ public:
 
 private:
     MenuTree& menus_;
-    const ProgramFolder& folder_;
+    const DataFolder& folder_;
     GroupHandlers handlers_;
     std::function<void()> beforeCommit_;
 };

@@ -1,5 +1,6 @@
 #include "RadioGroupHandlers.h"
 #include "RecordingSoundChannel.h"
+#include "app/DataFolder.h"
 #include "app/MenuTree.h"
 #include "app/ProgramFolder.h"
 #include "practice/PracticeState.h"
@@ -139,7 +140,8 @@ private slots:
         p.scramble();
         p.switches.toggleMusic();
         p.defaults.huifu();
-        SettingsStore store(p.menus, p.folder, p.handlers);
+        const DataFolder data(p.dir.path());
+        SettingsStore store(p.menus, data, p.handlers);
         store.jiyicaidan();
         QFile file(store.path());
         QVERIFY(file.open(QIODevice::ReadOnly));

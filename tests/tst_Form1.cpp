@@ -8,14 +8,17 @@
 #include "practice/FingerPanel.h"
 #include "practice/PracticeArea.h"
 #include "practice/StatisticsPanel.h"
+#include "web/LinkLabels.h"
 #include "web/WebPeriphery.h"
 #include "web/WebStripPanel.h"
 
-#include <QAction>
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -56,6 +59,10 @@ QWidget* surface(Form1& form, const QString& name) {
         return form.practiceArea().fallingLabel();
     if (name == QLatin1String("Lab_caidan"))
         return form.menuBar().label(0);
+    if (name.startsWith(QLatin1String("daojishi"))) {
+        form.practiceArea().setCountdown(true, QStringLiteral("5"));
+        return form.practiceArea().countdownLabel(name.back().digitValue());
+    }
     return nullptr;
 }
 
@@ -134,7 +141,8 @@ private slots:
         for (const char* name : {"window", "Frame1", "Label2", "Label3", "Picture1", "Label1",
                                  "Frame2", "Label7", "Label4", "Label5"})
             QTest::newRow(name) << QString::fromLatin1(name) << true;
-        for (const char* name : {"Label6", "Command2", "Command3", "xialuozifu", "Lab_caidan"})
+        for (const char* name : {"Label6", "Command2", "Command3", "xialuozifu", "Lab_caidan",
+                                 "daojishi3", "daojishi4"})
             QTest::newRow(name) << QString::fromLatin1(name) << false;
     }
     void rightReleaseOpensTheFileMenuOnlyOverTheListedSurfaces() {
@@ -147,10 +155,37 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QWidget* target = surface(form, name);
         QVERIFY(target);
-        QTest::mouseClick(target, Qt::RightButton, {}, freePoint(target));
         QMenu* menu = form.popupMenus().wenjian();
+        QSignalSpy shown(menu, &QMenu::aboutToShow);
+        QTest::mouseClick(target, Qt::RightButton, {}, freePoint(target));
         QCOMPARE(menu->isVisible(), opens);
+        QCOMPARE(shown.size(), opens ? 1 : 0);
         menu->hide();
+    }
+
+    void onlyTheWindowSurfaceResetsTheLinkLabels_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("resets");
+        QTest::newRow("window") << QStringLiteral("window") << true;
+        QTest::newRow("Frame1") << QStringLiteral("Frame1") << false;
+        QTest::newRow("Label1") << QStringLiteral("Label1") << false;
+    }
+    void onlyTheWindowSurfaceResetsTheLinkLabels() {
+        QFETCH(QString, name);
+        QFETCH(bool, resets);
+        TrainerRig rig;
+        Form1 form(rig.platform());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QLabel* link = form.web().links()->link(0);
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(link, &enter);
+        QCOMPARE(link->palette().color(QPalette::WindowText), LinkLabels::hoverColour());
+        QWidget* target = surface(form, name);
+        QTest::mouseMove(target, freePoint(target));
+        QCoreApplication::processEvents();
+        QCOMPARE(link->palette().color(QPalette::WindowText),
+                 resets ? LinkLabels::linkColour() : LinkLabels::hoverColour());
     }
 
     void everyKeyReachesTheHandlerAndNoneMovesTheFocus_data() {
@@ -174,13 +209,14 @@ private slots:
         connect(button, &QAbstractButton::pressed, this, [&pressed] { ++pressed; });
         QWidget* focused = QApplication::focusWidget();
         const int before = form.trainer().state.jishu;
-        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Down, Qt::Key_F}) {
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Down, Qt::Key_F,
+                            Qt::Key_VolumeUp}) {
             if (throughTheSystem)
                 QTest::keyClick(form.windowHandle(), key, Qt::NoModifier);
             else
                 QTest::keyClick(&form, key);
         }
-        QCOMPARE(form.trainer().state.jishu, before + 5);
+        QCOMPARE(form.trainer().state.jishu, before + 6);
         QCOMPARE(QApplication::focusWidget(), focused);
         QCOMPARE(pressed, 0);
     }

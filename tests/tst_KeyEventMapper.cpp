@@ -1,3 +1,4 @@
+#include "practice/KeyChecker.h"
 #include "practice/KeyEventMapper.h"
 
 #include <QTest>
@@ -58,7 +59,7 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(int, code);
         QFETCH(int, state);
-        QCOMPARE(KeyEventMapper::map(qtKey, modifiers), std::optional(Stroke{code, state}));
+        QCOMPARE(KeyEventMapper::map(qtKey, modifiers), (Stroke{code, state}));
     }
 
     void namedAndKeypadKeysGiveTheirWindowsCodes_data() {
@@ -111,7 +112,7 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(int, code);
         QFETCH(int, state);
-        QCOMPARE(KeyEventMapper::map(qtKey, modifiers), std::optional(Stroke{code, state}));
+        QCOMPARE(KeyEventMapper::map(qtKey, modifiers), (Stroke{code, state}));
     }
 
     void aModifierKeysOwnPressCarriesItsBit_data() {
@@ -136,19 +137,26 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(int, code);
         QFETCH(int, state);
-        QCOMPARE(KeyEventMapper::map(qtKey, modifiers), std::optional(Stroke{code, state}));
+        QCOMPARE(KeyEventMapper::map(qtKey, modifiers), (Stroke{code, state}));
     }
 
-    void keysWithoutAWindowsCodeGiveNothing_data() {
+    void keysWithoutAWindowsCodeGiveACodeNoTargetHas_data() {
         QTest::addColumn<int>("qtKey");
         QTest::newRow("volume up") << int(Qt::Key_VolumeUp);
         QTest::newRow("media play") << int(Qt::Key_MediaPlay);
         QTest::newRow("unknown") << int(Qt::Key_unknown);
         QTest::newRow("a-umlaut") << int(Qt::Key_Adiaeresis);
+        QTest::newRow("F25") << int(Qt::Key_F25);
     }
-    void keysWithoutAWindowsCodeGiveNothing() {
+    void keysWithoutAWindowsCodeGiveACodeNoTargetHas() {
         QFETCH(int, qtKey);
-        QCOMPARE(KeyEventMapper::map(qtKey, {}), std::nullopt);
+        QCOMPARE(KeyEventMapper::map(qtKey, Qt::ShiftModifier),
+                 (Stroke{KeyEventMapper::unknownKey, KeyEventMapper::shiftBit}));
+        for (int target = 0; target <= 126; ++target)
+            for (int state : {0, KeyEventMapper::shiftBit})
+                for (bool shiftAware : {false, true})
+                    QVERIFY(!KeyChecker::isCorrect(shiftAware, target, KeyEventMapper::unknownKey,
+                                                   state));
     }
 };
 

@@ -1,6 +1,6 @@
 #include "RadioGroupHandlers.h"
 #include "app/MenuTree.h"
-#include "app/ProgramFolder.h"
+#include "app/DataFolder.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
 
@@ -96,7 +96,7 @@ bool fillDisk(const QString& path) {
 // A program folder with its settings folder, a menu tree and real-like group handlers.
 struct Program {
     QTemporaryDir dir;
-    ProgramFolder folder{dir.path()};
+    DataFolder folder{dir.path()};
     MenuTree menus;
     RadioGroupHandlers handlers;
     SettingsStore store{menus, folder, handlers.make(menus)};

@@ -74,7 +74,7 @@ struct DisturbedSession {
                 rig.connection.online = !rig.connection.online;
         };
         strip =
-            std::make_unique<WebStrip>(rig.connection, stripPage, platform.folder, server.base(),
+            std::make_unique<WebStrip>(rig.connection, stripPage, platform.data, server.base(),
                                        QStringLiteral("keyvora"), [] { return QDate(2024, 3, 7); });
         popupTimer = std::make_unique<NewsPopupTimer>(rig.connection, rig.random);
         QObject::connect(popupTimer.get(), &NewsPopupTimer::loadRequested, popupTimer.get(),

@@ -35,7 +35,7 @@ class WebStripTest : public QObject {
 
         Rig() {
             connection.online = true;
-            strip = std::make_unique<WebStrip>(connection, page, ProgramFolder(dir.path()),
+            strip = std::make_unique<WebStrip>(connection, page, DataFolder(dir.path()),
                                                server.base(), QStringLiteral("key vora"),
                                                [] { return today; });
         }

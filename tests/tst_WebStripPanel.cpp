@@ -1,18 +1,68 @@
 #include "web/WebStripPanel.h"
 
 #include "FakeDialogs.h"
+#include "LocalHttpServer.h"
 #include "web/WebPage.h"
 #include "web/WebStrip.h"
 #include "web/WebView.h"
 
+#include <QBuffer>
 #include <QEnterEvent>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// Pixels of the view that are pure red, or dark enough to be text.
+int countPixels(const QImage& image, bool red) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += red ? (c == QColor(Qt::red)) : (c.lightness() < 100);
+        }
+    return n;
+}
+
+// The leftmost column that shows text, or -1.
+int leftmostText(const QImage& image) {
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixelColor(x, y).lightness() < 100)
+                return x;
+    return -1;
+}
+
+} // namespace
+
 class WebStripPanelTest : public QObject {
     Q_OBJECT
+
+    struct ViewRig {
+        LocalHttpServer server;
+        FakeConnection connection;
+        FakeShell shell;
+        WebPage page;
+        WebView view{page, shell};
+
+        ViewRig() {
+            view.setConnection(&connection);
+            view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            view.resize(240, 60);
+            view.show();
+        }
+        void open(const QByteArray& html) {
+            server.setPage(QStringLiteral("/p.htm"), html);
+            QSignalSpy shown(&page, &WebPage::loaded);
+            page.navigate(server.base().resolved(QUrl(QStringLiteral("p.htm"))));
+            QVERIFY(shown.wait());
+        }
+    };
 
     struct Rig {
         QTemporaryDir dir;
@@ -20,7 +70,7 @@ class WebStripPanelTest : public QObject {
         FakeShell shell;
         WebPage page;
         WebStrip strip{
-            connection, page, ProgramFolder(dir.path()), QUrl(), QStringLiteral("kv"), [] {
+            connection, page, DataFolder(dir.path()), QUrl(), QStringLiteral("kv"), [] {
                 return QDate(2024, 1, 1);
             }};
         QWidget window;
@@ -70,6 +120,58 @@ private slots:
         QVERIFY(rig.panel.label()->isVisible());
         QTest::mouseClick(rig.panel.label(), Qt::LeftButton);
         QVERIFY(rig.panel.innerBox()->isVisible());
+    }
+
+    void thePicturesOfAPageShowOnlyWhileOnline_data() {
+        QTest::addColumn<bool>("online");
+        QTest::newRow("online") << true;
+        QTest::newRow("offline") << false;
+    }
+    void thePicturesOfAPageShowOnlyWhileOnline() {
+        QFETCH(bool, online);
+        ViewRig rig;
+        QImage red(30, 20, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        red.save(&buffer, "PNG");
+        rig.server.setPage(QStringLiteral("/red.png"), {200, png, "image/png"});
+        rig.connection.online = online;
+        rig.open("<html><body><img src=\"red.png\"><img src=\"file:///etc/passwd\"></body></html>");
+        if (online)
+            QTRY_COMPARE(countPixels(rig.view.grab().toImage(), true), 30 * 20);
+        QCOMPARE(rig.server.requests.size(), online ? 2 : 1);
+        if (!online)
+            QCOMPARE(countPixels(rig.view.grab().toImage(), true), 0);
+    }
+
+    void aMarqueeCarriesItsTextAcrossTheViewAndAgain() {
+        ViewRig rig;
+        rig.open("<html><body><marquee>新闻资讯</marquee></body></html>");
+        QVERIFY(rig.view.hasMarquee());
+        // The text starts just outside the right edge and moves left step by step.
+        QCOMPARE(countPixels(rig.view.grab().toImage(), false), 0);
+        int steps = 0;
+        while (leftmostText(rig.view.grab().toImage()) < 0 && steps < 100) {
+            rig.view.tickMarquee();
+            ++steps;
+        }
+        QVERIFY(steps > 0 && steps < 100);
+        int left = leftmostText(rig.view.grab().toImage());
+        for (int i = 0; i < 5; ++i) {
+            rig.view.tickMarquee();
+            const int now = leftmostText(rig.view.grab().toImage());
+            QCOMPARE(now, left - WebView::marqueeStepPx);
+            left = now;
+        }
+        // Having left at the other edge, it comes in again from the right.
+        for (int i = 0; i < 200 && countPixels(rig.view.grab().toImage(), false) > 0; ++i)
+            rig.view.tickMarquee();
+        QCOMPARE(countPixels(rig.view.grab().toImage(), false), 0);
+        for (int i = 0; i < 200 && leftmostText(rig.view.grab().toImage()) < 0; ++i)
+            rig.view.tickMarquee();
+        QVERIFY(leftmostText(rig.view.grab().toImage()) > rig.view.width() / 2);
     }
 
     void pointerOverTheLabelAndOffItChangesTheCaption() {

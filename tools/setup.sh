@@ -13,8 +13,9 @@ packages=(
   qt6-qpa-plugins espeak-ng sox libsox-fmt-all fonts-arphic-uming python3-fonttools
   libbenchmark-dev
 )
-# The test run also fuzzes, with clang's libFuzzer.
-[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev)
+# The test run also fuzzes, with clang's libFuzzer, and builds and checks the Debian package.
+[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev
+  dpkg-dev file lintian desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -41,6 +42,9 @@ case "$mode" in
     export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
     echo "== the test suite"
     (cd "$build" && ctest --output-on-failure --parallel "$(nproc)")
+
+    echo "== the Debian package: contents, lintian, desktop entry, AppStream metadata"
+    bash "$here/tools/check_package.sh" "$build"
 
     echo "== the test suite with AddressSanitizer and UndefinedBehaviorSanitizer"
     (cd "$here" && cmake --preset sanitize >/dev/null &&

@@ -13,6 +13,8 @@
 #include <QStringDecoder>
 #include <QTimer>
 
+#include <utility>
+
 WebPage::WebPage(QObject* parent, int timeoutMs, qint64 sizeCap)
     : QObject(parent), network_(new QNetworkAccessManager(this)), timeoutMs_(timeoutMs),
       sizeCap_(sizeCap) {}
@@ -27,6 +29,7 @@ void WebPage::navigate(const QUrl& address) {
     ++attempt_;
     url_ = address;
     data_.clear();
+    bytes_.clear();
     html_.clear();
 
     const QString scheme = address.scheme().toLower();
@@ -48,11 +51,11 @@ void WebPage::navigate(const QUrl& address) {
 
     // The answer is delivered without a context object: Qt forgets to free what it holds for an
     // answer whose context object is gone, so a guarded pointer stands in for one.
-    lookupId_ = QHostInfo::lookupHost(address.host(), [page = QPointer<WebPage>(this)](
-                                                          const QHostInfo& host) {
-        if (page)
-            page->onHostFound(host);
-    });
+    lookupId_ = QHostInfo::lookupHost(address.host(),
+                                      [page = QPointer<WebPage>(this)](const QHostInfo& host) {
+                                          if (page)
+                                              page->onHostFound(host);
+                                      });
     // A name server that does not answer must not keep the page busy longer than a transfer may.
     const int lookup = lookupId_;
     QTimer::singleShot(timeoutMs_, this, [this, lookup] {
@@ -113,7 +116,7 @@ void WebPage::onFinished() {
     }
     const QByteArray contentType = reply_->header(QNetworkRequest::ContentTypeHeader).toByteArray();
     html_ = decode(data_, contentType);
-    data_.clear();
+    bytes_ = std::exchange(data_, {});
     dropReply();
     emit loaded();
 }

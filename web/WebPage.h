@@ -38,6 +38,9 @@ public:
     // The whole decoded text of the page (empty after a failure).
     const QString& html() const { return html_; }
 
+    // The bytes of the answer as they came, for what is not a page (a picture).
+    const QByteArray& bytes() const { return bytes_; }
+
     // The inner HTML of <body>, or the whole text when the page has no body tag.
     QString bodyHtml() const { return bodyOf(html_); }
 
@@ -65,5 +68,6 @@ private:
     qint64 sizeCap_;
     QUrl url_;
     QByteArray data_;
+    QByteArray bytes_;
     QString html_;
 };

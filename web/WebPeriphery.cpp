@@ -5,16 +5,18 @@
 #include "web/LinkLabels.h"
 #include "web/NewsPopup.h"
 #include "web/WebStripPanel.h"
+#include "web/WebView.h"
 
 #include <QDate>
 #include <QTimer>
 #include <QWidget>
 
 WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddresses addresses)
-    : QObject(window), window_(window), shell_(*platform.shell), addresses_(std::move(addresses)),
-      stripPage_(this), strip_(
-                            *platform.connection, stripPage_, platform.folder, addresses_.base(),
-                            QStringLiteral("keyvora"), [] { return QDate::currentDate(); }, this),
+    : QObject(window), window_(window), shell_(*platform.shell), connection_(*platform.connection),
+      addresses_(std::move(addresses)), stripPage_(this),
+      strip_(
+          *platform.connection, stripPage_, platform.data, addresses_.base(),
+          QStringLiteral("keyvora"), [] { return QDate::currentDate(); }, this),
       popupTimer_(*platform.connection, *platform.random, this) {
     links_ = new LinkLabels(shell_, addresses_, window);
     links_->move(Twips::px(LinkLabels::suggestedLeftTwips),
@@ -37,6 +39,7 @@ void WebPeriphery::start() {
 WebStripPanel* WebPeriphery::stripPanel() {
     if (!stripPanel_) {
         stripPanel_ = new WebStripPanel(strip_, stripPage_, shell_, window_);
+        stripPanel_->webView()->setConnection(&connection_);
         stripPanel_->move(Twips::px(WebStripPanel::suggestedLeftTwips),
                           Twips::px(WebStripPanel::suggestedTopTwips));
         // Should the strip ever be further than the panel, the panel catches up.
@@ -52,8 +55,10 @@ void WebPeriphery::resetLinks() {
 }
 
 void WebPeriphery::loadPopup() {
-    if (!popup_)
+    if (!popup_) {
         popup_ = new NewsPopup(shell_, window_);
+        popup_->webView()->setConnection(&connection_);
+    }
     popupTimer_.watch(&popup_->page());
     popup_->load(addresses_.popupPage());
 }

@@ -10,6 +10,7 @@
 
 #include "web/NewsPopup.h"
 
+class ConnectionCheck;
 class LinkLabels;
 class QWidget;
 class Shell;
@@ -47,6 +48,7 @@ private:
 
     QWidget* window_;
     Shell& shell_;
+    ConnectionCheck& connection_;
     WebAddresses addresses_;
     WebPage stripPage_;
     WebStrip strip_;

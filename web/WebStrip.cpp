@@ -7,8 +7,8 @@
 #include <QLocale>
 #include <QTextStream>
 
-WebStrip::WebStrip(ConnectionCheck& connection, WebPage& page, const ProgramFolder& folder,
-                   QUrl base, QString programName, std::function<QDate()> today, QObject* parent)
+WebStrip::WebStrip(ConnectionCheck& connection, WebPage& page, const DataFolder& folder, QUrl base,
+                   QString programName, std::function<QDate()> today, QObject* parent)
     : QObject(parent), connection_(connection), page_(page), folder_(folder),
       addresses_(std::move(base)), programName_(std::move(programName).remove(QLatin1Char(' '))),
       today_(std::move(today)) {
@@ -53,6 +53,7 @@ QString WebStrip::recordedDate() {
     if (!record.exists()) {
         value = QLocale::system().toString(today_(), QLocale::ShortFormat);
         // A record that cannot be written is simply tried again at the next start.
+        record.setFileName(folder_.fileForWriting(QStringLiteral("gg.jl")));
         if (record.open(QIODevice::WriteOnly | QIODevice::Text)) {
             QTextStream out(&record);
             out << value << '\n';

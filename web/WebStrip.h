@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgramFolder.h"
+#include "app/DataFolder.h"
 #include "web/WebAddresses.h"
 
 #include <QDate>
@@ -23,7 +23,7 @@ class WebStrip : public QObject {
 public:
     static constexpr int intervalMs = 500;
 
-    WebStrip(ConnectionCheck& connection, WebPage& page, const ProgramFolder& folder, QUrl base,
+    WebStrip(ConnectionCheck& connection, WebPage& page, const DataFolder& folder, QUrl base,
              QString programName, std::function<QDate()> today, QObject* parent = nullptr);
 
     void start();
@@ -44,7 +44,7 @@ signals:
 private:
     ConnectionCheck& connection_;
     WebPage& page_;
-    ProgramFolder folder_;
+    DataFolder folder_;
     WebAddresses addresses_;
     QString programName_;
     std::function<QDate()> today_;

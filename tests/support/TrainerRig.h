@@ -35,6 +35,7 @@ struct TrainerRig {
         for (std::size_t i = 0; i < 4; ++i)
             p.channels[i] = &channels[i];
         p.folder = ProgramFolder(dir.path());
+        p.data = DataFolder(dir.path());
         p.screenWidth = [screenWidth] { return screenWidth; };
         p.connection = &connection;
         p.inputBox = &inputBox;
