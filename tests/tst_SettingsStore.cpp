@@ -132,7 +132,7 @@ struct Program {
 const QString saveUntilKilled = QStringLiteral("--save-until-killed");
 
 int saveInChildUntilKilled(const QString& programFolder) {
-    const ProgramFolder folder(programFolder);
+    const DataFolder folder(programFolder);
     MenuTree menus;
     RadioGroupHandlers handlers;
     SettingsStore store(menus, folder, handlers.make(menus));
