@@ -36,10 +36,13 @@ PKG_CONFIG_LIBDIR="$toolchain/sdl2/lib/pkgconfig" \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain/qt6/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 on_display cmake --build "$build" --parallel "$(nproc)"
+echo "-- toolchain and cross build: ${SECONDS} s"
 
 echo "== the test suite under Wine"
+start=$SECONDS
 (cd "$build" && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
   on_display ctest --output-on-failure --parallel "$(nproc)")
+echo "-- suites under Wine: $((SECONDS - start)) s"
 
 echo "== the portable folder, its zip and the installer"
 cmake --build "$build" --target keyvora_windows_package
