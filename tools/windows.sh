@@ -2,7 +2,7 @@
 # The Windows build, made and proven on Debian: cross-compiles the program and every test suite
 # with mingw-w64 against the Windows toolchain (Qt and SDL built for Windows), runs the suites
 # under Wine, lays out the portable folder Keyvora/ with its zip and makes the installer, then
-# starts the portable program under Wine to see its window. tools/setup.sh installs the Debian
+# starts the portable program and installs, starts and uninstalls the installed one under Wine. tools/setup.sh installs the Debian
 # packages it needs and calls it ("windows", and within "test").
 #   windows.sh [build folder]     (default build/windows)
 # The toolchain archive is taken from $KEYVORA_WIN64_TOOLCHAIN, by default
@@ -48,5 +48,5 @@ echo "== the portable folder, its zip and the installer"
 cmake --build "$build" --target keyvora_windows_package
 ls -l "$build/keyvora-win64.zip" "$build/keyvora-setup.exe"
 
-echo "== the portable program shows its window under Wine, with nothing but its own folder"
-on_display bash "$here/tools/check_windows_window.sh" "$build"
+echo "== the portable program and the installed one show their window under Wine"
+on_display bash "$here/tools/check_windows_program.sh" "$build"
