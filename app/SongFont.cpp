@@ -1,5 +1,7 @@
 #include "app/SongFont.h"
 
+#include "app/Diagnostics.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -7,7 +9,11 @@ namespace SongFont {
 
 bool addOwnFont(const QString& path) {
     const int id = QFontDatabase::addApplicationFont(path);
-    return id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(ownFamily);
+    const bool added = id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(ownFamily);
+    if (!added)
+        qCWarning(lcFont) << "the program's own Song font is missing, the system's is used:"
+                          << path;
+    return added;
 }
 
 QFont make(double points, bool bold) {

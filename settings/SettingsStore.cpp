@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include "app/Diagnostics.h"
+
 #include "app/DataFolder.h"
 #include "app/MenuTree.h"
 #include "settings/SettingsFile.h"
@@ -60,15 +62,19 @@ void SettingsStore::jiyicaidan() {
     removeStaleTemporaries(target);
     QSaveFile file(target);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        qCWarning(lcSettings) << "settings not saved:" << target << file.errorString();
         return;
+    }
     if (file.write(bytes) != bytes.size()) {
+        qCWarning(lcSettings) << "settings not saved:" << target << file.errorString();
         file.cancelWriting();
         return;
     }
     if (beforeCommit_)
         beforeCommit_();
-    file.commit();
+    if (!file.commit())
+        qCWarning(lcSettings) << "settings not saved:" << target << file.errorString();
 }
 
 void SettingsStore::shujukucaidan() {

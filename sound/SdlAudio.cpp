@@ -1,5 +1,7 @@
 #include "sound/SdlAudio.h"
 
+#include "app/Diagnostics.h"
+
 namespace {
 
 // Sounds up to this size (about a second and a half of decoded audio) stay decoded when no
@@ -36,7 +38,10 @@ bool SdlAudio::open() {
 bool SdlAudio::openForPlay() {
     if (open_)
         return true;
-    if (openFailed_ || !sdl_.load()) {
+    if (openFailed_)
+        return false;
+    if (!sdl_.load()) {
+        qCWarning(lcAudio) << "SDL_mixer could not be loaded; the trainer stays silent";
         openFailed_ = true;
         return false;
     }
@@ -45,10 +50,12 @@ bool SdlAudio::openForPlay() {
     // program never reads: it could then no longer be ended from outside.
     sdl_.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (sdl_.initSubSystem(SDL_INIT_AUDIO) != 0) {
+        qCWarning(lcAudio) << "no audio subsystem; the trainer stays silent";
         openFailed_ = true;
         return false;
     }
     if (sdl_.openAudio(sampleRate, MIX_DEFAULT_FORMAT, 2, bufferSamples) != 0) {
+        qCWarning(lcAudio) << "the audio device did not open; the trainer stays silent";
         sdl_.quitSubSystem(SDL_INIT_AUDIO);
         openFailed_ = true;
         return false;
@@ -131,6 +138,8 @@ void SdlAudio::decode(Entry& entry, const QString& path) {
     SDL_RWops* file = sdl_.rwFromFile(path.toUtf8().constData(), "rb");
     entry.chunk = file ? sdl_.loadWavRw(file, 1) : nullptr;
     entry.failed = entry.chunk == nullptr;
+    if (entry.failed)
+        qCWarning(lcSound) << "sound file unreadable:" << path;
 }
 
 void SdlAudio::freeChunk(Mix_Chunk* chunk) {

@@ -1,6 +1,6 @@
 #include "RadioGroupHandlers.h"
-#include "app/MenuTree.h"
 #include "app/DataFolder.h"
+#include "app/MenuTree.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
 
@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -238,6 +240,25 @@ private slots:
         QCOMPARE(program.handlers.calls.size(), 4);
     }
 
+    void aFailedSaveIsLoggedOnlyWhenTheSettingsCategoryIsOn_data() {
+        QTest::addColumn<bool>("on");
+        QTest::newRow("off, as by default") << false;
+        QTest::newRow("on") << true;
+    }
+    void aFailedSaveIsLoggedOnlyWhenTheSettingsCategoryIsOn() {
+        QFETCH(bool, on);
+        QLoggingCategory::setFilterRules(on ? QStringLiteral("keyvora.settings.warning=true")
+                                            : QString());
+        const QRegularExpression message(QStringLiteral("settings not saved"));
+        if (on)
+            QTest::ignoreMessage(QtWarningMsg, message);
+        else
+            QTest::failOnWarning(message);
+        Program program(false);
+        program.store.jiyicaidan();
+        QLoggingCategory::setFilterRules(QString());
+    }
+
     void aSuccessfulWriteLeavesNoTemporaryFileBehind() {
         Program program;
         program.writeFile("old");
@@ -308,8 +329,8 @@ private slots:
     }
 
     void aSaveKilledBeforeTheRenameKeepsThePreviousFileAndLeavesNothingBehind() {
-        // The kill comes from outside, as from the task manager or a power cut, between the
-        // write and the rename; where the temporary file has a name it stays until the next save.
+        // The kill comes from outside, as from the task manager, between the write and the
+        // rename; where the temporary file has a name it stays until the next save.
         Program program;
         program.writeFile(oldFile);
         for (int i = 0; i < 3; ++i) {

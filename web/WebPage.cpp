@@ -1,5 +1,6 @@
 #include "web/WebPage.h"
 
+#include "app/Diagnostics.h"
 #include "web/CodePageDecoder.h"
 
 #include <QHostInfo>
@@ -43,7 +44,7 @@ void WebPage::navigate(const QUrl& address) {
             this,
             [this, attempt] {
                 if (attempt == attempt_)
-                    fail();
+                    fail("not a web address");
             },
             Qt::QueuedConnection);
         return;
@@ -61,7 +62,7 @@ void WebPage::navigate(const QUrl& address) {
     QTimer::singleShot(timeoutMs_, this, [this, lookup] {
         if (lookupId_ == lookup) {
             pendingFailure_ = true;
-            fail();
+            fail("the host lookup timed out");
         }
     });
 }
@@ -81,7 +82,7 @@ void WebPage::onHostFound(const QHostInfo& host) {
         return;
     }
     pendingFailure_ = true;
-    fail();
+    fail("host not found");
 }
 
 void WebPage::request() {
@@ -99,19 +100,19 @@ void WebPage::onReadyRead() {
         return;
     data_ += reply_->readAll();
     if (data_.size() > sizeCap_)
-        fail();
+        fail("larger than the size cap");
 }
 
 void WebPage::onFinished() {
     if (!reply_)
         return;
     if (reply_->error() != QNetworkReply::NoError) {
-        fail();
+        fail(qPrintable(reply_->errorString()));
         return;
     }
     data_ += reply_->readAll();
     if (data_.size() > sizeCap_) {
-        fail();
+        fail("larger than the size cap");
         return;
     }
     const QByteArray contentType = reply_->header(QNetworkRequest::ContentTypeHeader).toByteArray();
@@ -121,9 +122,10 @@ void WebPage::onFinished() {
     emit loaded();
 }
 
-void WebPage::fail() {
+void WebPage::fail(const char* why) {
     if (!reply_ && !pendingFailure_)
         return;
+    qCWarning(lcWeb) << "page fetch failed:" << url_.toString() << why;
     pendingFailure_ = false;
     dropReply();
     data_.clear();

@@ -55,7 +55,7 @@ private:
     void request();
     void onReadyRead();
     void onFinished();
-    void fail();
+    void fail(const char* why);
     void dropReply();
     static QString decode(const QByteArray& data, const QByteArray& contentType);
 
