@@ -2,6 +2,7 @@
 // clock, real sound channels), in percent of one core. Run it on a display (Xvfb will do):
 //   xvfb-run -a ./bench_cpu [seconds]
 
+#include "ProcessReadings.h"
 #include "app/Form1.h"
 #include "app/SystemPlatform.h"
 
@@ -11,27 +12,19 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 
 namespace {
 
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 double measure(int seconds) {
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = ProcessReadings::cpuSeconds();
     QElapsedTimer wall;
     wall.start();
     QEventLoop loop;
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
     loop.exec();
-    return 100.0 * (cpuSeconds() - cpuBefore) / (double(wall.nsecsElapsed()) / 1e9);
+    return 100.0 * (ProcessReadings::cpuSeconds() - cpuBefore) /
+           (double(wall.nsecsElapsed()) / 1e9);
 }
 
 } // namespace

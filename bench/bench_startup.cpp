@@ -3,6 +3,7 @@
 // With the argument "empty" it shows an empty Qt window instead, as the baseline to compare;
 // with "timers" an empty window with three idle timers that runs until ended (the idle floor).
 
+#include "ProcessReadings.h"
 #include "app/Form1.h"
 #include "app/SystemPlatform.h"
 
@@ -10,43 +11,19 @@
 #include <QFile>
 #include <QTimer>
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
-// Milliseconds since the process started, from the kernel's record of its start.
-double sinceProcessStart() {
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray line = stat.readAll();
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    const double startTicks = fields.value(19).toDouble();
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    const double nowSeconds = double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-    return 1000.0 * (nowSeconds - startTicks / double(sysconf(_SC_CLK_TCK)));
-}
-
-long residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
+using ProcessReadings::residentKiB;
+using ProcessReadings::sinceStartMs;
 
 class FirstPaint : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !done) {
             done = true;
-            std::printf("window painted %.1f ms after process start\n", sinceProcessStart());
+            std::printf("window painted %.1f ms after process start\n", sinceStartMs());
             QTimer::singleShot(1500, qApp, [] {
                 std::printf("resident memory 1.5 s after start-up: %ld KiB\n", residentKiB());
                 QCoreApplication::quit();
@@ -60,7 +37,7 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
-    std::fprintf(stderr, "phase: main entered %.1f ms\n", sinceProcessStart());
+    std::fprintf(stderr, "phase: main entered %.1f ms\n", sinceStartMs());
     QApplication app(argc, argv);
     FirstPaint probe;
     if (argc > 1 && qstrcmp(argv[1], "empty") == 0) {
@@ -86,12 +63,12 @@ int main(int argc, char** argv) {
         return app.exec();
     }
     // The program folder of the build, where the sound pack lies.
-    std::fprintf(stderr, "phase: application made %.1f ms\n", sinceProcessStart());
+    std::fprintf(stderr, "phase: application made %.1f ms\n", sinceStartMs());
     SystemPlatform system(QString::fromUtf8(KEYVORA_PROGRAM_DIR));
     Form1 window(system.platform());
-    std::fprintf(stderr, "phase: window built %.1f ms\n", sinceProcessStart());
+    std::fprintf(stderr, "phase: window built %.1f ms\n", sinceStartMs());
     window.installEventFilter(&probe);
     window.show();
-    std::fprintf(stderr, "phase: show() returned %.1f ms\n", sinceProcessStart());
+    std::fprintf(stderr, "phase: show() returned %.1f ms\n", sinceStartMs());
     return app.exec();
 }

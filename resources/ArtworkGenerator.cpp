@@ -1,7 +1,9 @@
 // Draws the window background and the program icon into image files at build time, so the
 // pictures are ours and reproducible from this source. The icon also comes in the sizes of the
-// desktop's icon theme and as a scalable drawing of the same shapes.
+// desktop's icon theme, as a scalable drawing of the same shapes and as a Windows icon file.
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -102,6 +104,49 @@ QByteArray scalableIcon() {
 )svg";
 }
 
+// The icon of the Windows executable and installer: an ICO file with the sizes Explorer asks
+// for, the small ones as 32-bit bitmaps with alpha, the largest as PNG (as Windows keeps it).
+QByteArray windowsIcon() {
+    const QList<int> sizes{16, 24, 32, 48, 64, 256};
+    QList<QByteArray> images;
+    for (const int size : sizes) {
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        const QImage image = icon(size).convertToFormat(QImage::Format_ARGB32);
+        if (size == 256) {
+            image.save(&buffer, "PNG");
+        } else {
+            // A bitmap header for twice the height (colour rows, then the mask), rows bottom-up
+            // in BGRA, then an all-clear mask: the alpha channel does the masking.
+            QDataStream out(&buffer);
+            out.setByteOrder(QDataStream::LittleEndian);
+            out << quint32(40) << qint32(size) << qint32(2 * size) << quint16(1) << quint16(32)
+                << quint32(0) << quint32(0) << qint32(0) << qint32(0) << quint32(0) << quint32(0);
+            for (int y = size - 1; y >= 0; --y)
+                for (int x = 0; x < size; ++x)
+                    out << quint32(image.pixel(x, y));
+            const int maskRow = ((size + 31) / 32) * 4;
+            data.append(QByteArray(maskRow * size, '\0'));
+        }
+        images << data;
+    }
+    QByteArray ico;
+    QDataStream out(&ico, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(sizes.size());
+    quint32 offset = 6 + 16 * quint32(sizes.size());
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        const quint8 side = sizes[i] == 256 ? 0 : quint8(sizes[i]); // 0 stands for 256
+        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+            << quint32(images[i].size()) << offset;
+        offset += quint32(images[i].size());
+    }
+    for (const QByteArray& image : images)
+        out.writeRawData(image.constData(), int(image.size()));
+    return ico;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -124,5 +169,9 @@ int main(int argc, char** argv) {
     QFile svg(out.filePath(QStringLiteral("icon.svg")));
     ok = svg.open(QIODevice::WriteOnly) && svg.write(scalableIcon()) == scalableIcon().size() &&
          svg.flush() && ok;
+    QFile ico(out.filePath(QStringLiteral("keyvora.ico")));
+    const QByteArray icoData = windowsIcon();
+    ok =
+        ico.open(QIODevice::WriteOnly) && ico.write(icoData) == icoData.size() && ico.flush() && ok;
     return ok ? 0 : 1;
 }

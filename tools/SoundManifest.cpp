@@ -1,4 +1,5 @@
-// Lists every sound file the trainer can ask for, one per line:
+// Lists every sound file the trainer can ask for into the file named on the command line, one
+// per line, in UTF-8 on every platform:
 //     <path relative to the program folder> TAB <kind> TAB <text>
 // The kinds are speech (text: what to say), effect (text: which effect), error, music and
 // recitation (text: the verses to say over the music). The names come from the program's own
@@ -7,6 +8,7 @@
 #include "keyboard/KeyTable.h"
 #include "sound/WubiTables.h"
 
+#include <QFile>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -15,8 +17,10 @@
 
 namespace {
 
-void line(const QString& path, const QString& kind, const QString& text) {
-    std::fputs(qPrintable(path + u'\t' + kind + u'\t' + text + u'\n'), stdout);
+// Written as bytes: the console's code page would turn the names into question marks on
+// Windows, and its text mode would end the lines in CR LF.
+void line(QFile& manifest, const QString& path, const QString& kind, const QString& text) {
+    manifest.write((path + u'\t' + kind + u'\t' + text + u'\n').toUtf8());
 }
 
 QString chineseDigit(QChar digit) {
@@ -56,12 +60,21 @@ QString spokenMnemonic(const QString& entry) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fputs("usage: keyvora_sound_manifest <manifest file>\n", stderr);
+        return 2;
+    }
+    QFile manifest(QString::fromLocal8Bit(argv[1]));
+    if (!manifest.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fputs("keyvora_sound_manifest: cannot write the manifest\n", stderr);
+        return 1;
+    }
     for (int code = 0; code <= 126; ++code) {
         const QString stem = KeyTable::stem(code);
         // Capital and small letters share one file.
         if (!stem.isEmpty() && !(code >= 'A' && code <= 'Z'))
-            line(QStringLiteral("声音/字符声音/") + stem, QStringLiteral("speech"),
+            line(manifest, QStringLiteral("声音/字符声音/") + stem, QStringLiteral("speech"),
                  spokenName(stem));
     }
 
@@ -70,17 +83,20 @@ int main() {
                               QStringLiteral("bell"),       QStringLiteral("drop"),
                               QStringLiteral("blip")};
     for (int i = 0; i < effects.size(); ++i)
-        line(QStringLiteral("声音/音效/音效%1").arg(i + 1), QStringLiteral("effect"), effects[i]);
-    line(QStringLiteral("声音/音效/语音报"), QStringLiteral("speech"), QStringLiteral("语音报键"));
-    line(QStringLiteral("声音/音效/击键错误"), QStringLiteral("error"), QString());
-    line(QStringLiteral("声音/五笔口诀/五笔口诀音乐"), QStringLiteral("music"), QString());
+        line(manifest, QStringLiteral("声音/音效/音效%1").arg(i + 1), QStringLiteral("effect"),
+             effects[i]);
+    line(manifest, QStringLiteral("声音/音效/语音报"), QStringLiteral("speech"),
+         QStringLiteral("语音报键"));
+    line(manifest, QStringLiteral("声音/音效/击键错误"), QStringLiteral("error"), QString());
+    line(manifest, QStringLiteral("声音/五笔口诀/五笔口诀音乐"), QStringLiteral("music"),
+         QString());
 
     for (int edition : {86, 98}) {
         const QString folder = QStringLiteral("声音/五笔口诀/五笔口诀%1版/").arg(edition);
         QStringList verses;
         for (int code = 'A'; code <= 'Y'; ++code) {
             const QString entry = WubiTables::mnemonic(edition, code);
-            line(folder + entry.left(3), QStringLiteral("speech"), spokenMnemonic(entry));
+            line(manifest, folder + entry.left(3), QStringLiteral("speech"), spokenMnemonic(entry));
         }
         // The recitation goes in the order of the table: zone by zone, key by key.
         for (int zone = 1; zone <= 5; ++zone) {
@@ -92,8 +108,8 @@ int main() {
                 }
             }
         }
-        line(folder + QStringLiteral("配乐五笔口诀%1版").arg(edition), QStringLiteral("recitation"),
-             verses.join(u'。') + u'。');
+        line(manifest, folder + QStringLiteral("配乐五笔口诀%1版").arg(edition),
+             QStringLiteral("recitation"), verses.join(u'。') + u'。');
     }
-    return 0;
+    return manifest.flush() ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing on a Debian 12 machine, builds Keyvora, then either starts the
-# trainer ("run") or runs every test ("test").
+# trainer ("run"), runs every test ("test", the Windows build included) or makes and tests the
+# Windows build alone ("windows": tools/windows.sh).
 set -euo pipefail
 
 mode="${1:-run}"
@@ -16,6 +17,10 @@ packages=(
 # The test run also fuzzes, with clang's libFuzzer, and builds and checks the Debian package.
 [ "$mode" = test ] && packages+=(clang libclang-rt-14-dev
   dpkg-dev file lintian desktop-file-utils appstream)
+# The Windows build: the mingw-w64 compiler, Wine to run the tools and the suites, a virtual
+# display for Wine, NSIS for the installer.
+[ "$mode" = test ] || [ "$mode" = windows ] && packages+=(g++-mingw-w64-x86-64-posix
+  gcc-mingw-w64-x86-64-posix wine wine64 xvfb xauth x11-utils nsis qt6-base-dev-tools)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -29,6 +34,10 @@ if [ "${#missing[@]}" -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   $sudo apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$mode" = windows ]; then
+  exec bash "$here/tools/windows.sh"
 fi
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
@@ -54,13 +63,16 @@ case "$mode" in
     echo "== fuzzing the settings reader and the leading-number parse, 60 s each"
     bash "$here/tools/fuzz.sh" 60
 
+    echo "== the Windows build: cross-compiled, every suite under Wine, portable zip, installer"
+    bash "$here/tools/windows.sh"
+
     if [ -x "$build/bench/bench_core" ]; then
       echo "== benchmarks of the key press and the timer ticks (information, not a test)"
       "$build/bench/bench_core" --benchmark_min_time=0.05
     fi
     ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|windows" >&2
     exit 2
     ;;
 esac

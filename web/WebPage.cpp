@@ -1,6 +1,7 @@
 #include "web/WebPage.h"
 
 #include "app/Diagnostics.h"
+#include "web/CodePageDecoder.h"
 
 #include <QHostInfo>
 #include <QMetaObject>
@@ -145,20 +146,38 @@ void WebPage::dropReply() {
     reply->deleteLater();
 }
 
+namespace {
+
+// Qt's decoder for the charset, else the platform's (the Chinese legacy charsets where Qt has
+// no ICU); nothing when neither knows it.
+std::optional<QString> decodeAs(const QByteArray& data, const QByteArray& charset) {
+    QStringDecoder decoder(charset.constData());
+    if (decoder.isValid())
+        return decoder.decode(data);
+    return CodePageDecoder::decode(data, charset);
+}
+
+} // namespace
+
 QString WebPage::decode(const QByteArray& data, const QByteArray& contentType) {
     // The charset named by the server wins; otherwise the page's own <meta> or BOM, else UTF-8.
     static const QRegularExpression charsetPattern(
-        QStringLiteral("charset\\s*=\\s*\"?([^\\s;\"]+)"),
+        QStringLiteral("charset\\s*=\\s*[\"']?([^\\s;\"'>]+)"),
         QRegularExpression::CaseInsensitiveOption);
-    const auto match = charsetPattern.match(QString::fromLatin1(contentType));
-    if (match.hasMatch()) {
-        QStringDecoder named(match.captured(1).toLatin1().constData());
-        if (named.isValid())
-            return named.decode(data);
+    const auto named = charsetPattern.match(QString::fromLatin1(contentType));
+    if (named.hasMatch()) {
+        if (auto text = decodeAs(data, named.captured(1).toLatin1()))
+            return *text;
     }
     QStringDecoder guessed = QStringDecoder::decoderForHtml(data);
     if (guessed.isValid())
         return guessed.decode(data);
+    // A <meta> charset that Qt does not know: the page's head names it near the top.
+    const auto meta = charsetPattern.match(QString::fromLatin1(data.left(1024)));
+    if (meta.hasMatch()) {
+        if (auto text = decodeAs(data, meta.captured(1).toLatin1()))
+            return *text;
+    }
     return QString::fromUtf8(data);
 }
 
