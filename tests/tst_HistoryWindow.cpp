@@ -61,7 +61,11 @@ private slots:
     void windowShowsEveryRunNewestFirstAndPaintsTheMostMissedKeyReddest() {
         Prepared p;
         HistoryWindow window(p.trainer.history, ChartModule(KEYVORA_PROGRAM_DIR));
+#ifdef KEYVORA_CHART_MODULE_BUILT
         QVERIFY(window.chart());
+#else // a build without Qt Charts (the Windows toolchain) shows the window without a chart
+        QVERIFY(!window.chart());
+#endif
 
         const QAbstractItemModel& rows = *window.table().model();
         QCOMPARE(rows.rowCount(), 3);

