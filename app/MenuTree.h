@@ -36,7 +36,7 @@ public:
     QAction* bofangwubi = nullptr; // 播放五笔口诀 / 停止五笔口诀
     QList<QAction*> banci1;        // 86 and 98 editions
     QAction* xian7 = nullptr;
-    QAction* huifu = nullptr; // 恢复菜单默认设置
+    QAction* huifu = nullptr;     // 恢复菜单默认设置
     QAction* yicuojian = nullptr; // 重点练习易错键: draw weak keys more often
 
     // Help menu "帮助".

@@ -13,7 +13,8 @@
 #include <memory>
 
 // The real platform: the system clock and random source, four SDL sound channels, the folder
-// of the executable and the data folder chosen for this user, the primary screen, the network, and the desktop's dialogs and shell.
+// of the executable and the data folder chosen for this user, the primary screen, the network, and
+// the desktop's dialogs and shell.
 class SystemPlatform {
 public:
     explicit SystemPlatform(const QString& programFolder);

@@ -6,8 +6,8 @@
 //   build/release/bench/bench_history [runs]          (offscreen unless QT_QPA_PLATFORM is set)
 
 #include "FakeClock.h"
-#include "app/MenuTree.h"
 #include "app/DataFolder.h"
+#include "app/MenuTree.h"
 #include "history/ChartModule.h"
 #include "history/HistoryWindow.h"
 #include "history/PracticeHistory.h"

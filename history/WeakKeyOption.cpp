@@ -1,7 +1,7 @@
 #include "history/WeakKeyOption.h"
 
-#include "app/MenuTree.h"
 #include "app/DataFolder.h"
+#include "app/MenuTree.h"
 #include "history/RecordFile.h"
 #include "settings/SettingsFile.h"
 

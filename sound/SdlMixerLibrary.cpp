@@ -43,20 +43,19 @@ bool SdlMixerLibrary::load() {
 #endif
     if (!found)
         return false;
-    loaded_ = resolve(sdl_, setMainReady, "SDL_SetMainReady") &&
-              resolve(sdl_, setHint, "SDL_SetHint") &&
-              resolve(sdl_, initSubSystem, "SDL_InitSubSystem") &&
-              resolve(sdl_, quitSubSystem, "SDL_QuitSubSystem") &&
-              resolve(sdl_, rwFromFile, "SDL_RWFromFile") &&
-              resolve(mixer_, openAudio, "Mix_OpenAudio") &&
-              resolve(mixer_, closeAudio, "Mix_CloseAudio") &&
-              resolve(mixer_, queryFormat, "Mix_QuerySpec") &&
-              resolve(mixer_, allocateChannels, "Mix_AllocateChannels") &&
-              resolve(mixer_, haltChannel, "Mix_HaltChannel") &&
-              resolve(mixer_, freeChunk, "Mix_FreeChunk") &&
-              resolve(mixer_, getChunk, "Mix_GetChunk") &&
-              resolve(mixer_, loadWavRw, "Mix_LoadWAV_RW") &&
-              resolve(mixer_, playChannelTimed, "Mix_PlayChannelTimed") &&
-              resolve(mixer_, playing, "Mix_Playing");
+    loaded_ =
+        resolve(sdl_, setMainReady, "SDL_SetMainReady") && resolve(sdl_, setHint, "SDL_SetHint") &&
+        resolve(sdl_, initSubSystem, "SDL_InitSubSystem") &&
+        resolve(sdl_, quitSubSystem, "SDL_QuitSubSystem") &&
+        resolve(sdl_, rwFromFile, "SDL_RWFromFile") &&
+        resolve(mixer_, openAudio, "Mix_OpenAudio") &&
+        resolve(mixer_, closeAudio, "Mix_CloseAudio") &&
+        resolve(mixer_, queryFormat, "Mix_QuerySpec") &&
+        resolve(mixer_, allocateChannels, "Mix_AllocateChannels") &&
+        resolve(mixer_, haltChannel, "Mix_HaltChannel") &&
+        resolve(mixer_, freeChunk, "Mix_FreeChunk") && resolve(mixer_, getChunk, "Mix_GetChunk") &&
+        resolve(mixer_, loadWavRw, "Mix_LoadWAV_RW") &&
+        resolve(mixer_, playChannelTimed, "Mix_PlayChannelTimed") &&
+        resolve(mixer_, playing, "Mix_Playing");
     return loaded_;
 }

@@ -10,9 +10,8 @@ private slots:
         QTest::addColumn<QList<bool>>("answers"); // what the system says at each scan
         QTest::addColumn<QList<bool>>("expected");
         QTest::addColumn<int>("scans");
-        QTest::newRow("asked twice a second")
-            << QList<qint64>{0, 500, 1000, 4999} << QList<bool>{true} << QList<bool>{1, 1, 1, 1}
-            << 1;
+        QTest::newRow("asked twice a second") << QList<qint64>{0, 500, 1000, 4999}
+                                              << QList<bool>{true} << QList<bool>{1, 1, 1, 1} << 1;
         QTest::newRow("a flip shows at the next scan")
             << QList<qint64>{0, 4000, 5000, 6000, 10000} << QList<bool>{true, false, true}
             << QList<bool>{1, 1, 0, 0, 1} << 3;

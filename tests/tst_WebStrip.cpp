@@ -35,9 +35,9 @@ class WebStripTest : public QObject {
 
         Rig() {
             connection.online = true;
-            strip = std::make_unique<WebStrip>(connection, page, DataFolder(dir.path()),
-                                               server.base(), QStringLiteral("key vora"),
-                                               [] { return today; });
+            strip =
+                std::make_unique<WebStrip>(connection, page, DataFolder(dir.path()), server.base(),
+                                           QStringLiteral("key vora"), [] { return today; });
         }
         QString recordPath() const { return dir.filePath(QStringLiteral("gg.jl")); }
         void writeRecord(const QByteArray& content) const {

@@ -69,10 +69,9 @@ class WebStripPanelTest : public QObject {
         FakeConnection connection;
         FakeShell shell;
         WebPage page;
-        WebStrip strip{
-            connection, page, DataFolder(dir.path()), QUrl(), QStringLiteral("kv"), [] {
-                return QDate(2024, 1, 1);
-            }};
+        WebStrip strip{connection, page, DataFolder(dir.path()), QUrl(), QStringLiteral("kv"), [] {
+                           return QDate(2024, 1, 1);
+                       }};
         QWidget window;
         WebStripPanel panel{strip, page, shell, &window};
 

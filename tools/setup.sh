@@ -15,7 +15,7 @@ packages=(
   libbenchmark-dev
 )
 # The test run also fuzzes, with clang's libFuzzer, and builds and checks the Debian package.
-[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev
+[ "$mode" = test ] && packages+=(clang clang-format libclang-rt-14-dev
   dpkg-dev file lintian desktop-file-utils appstream)
 # The Windows build: the mingw-w64 compiler, Wine to run the tools and the suites, a virtual
 # display for Wine, NSIS for the installer.
@@ -40,7 +40,16 @@ if [ "$mode" = windows ]; then
   exec bash "$here/tools/windows.sh"
 fi
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+# The test run holds the code to its format and to zero warnings.
+werror=OFF
+if [ "$mode" = test ]; then
+  werror=ON
+  if git -C "$here" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    echo "== the code's format (.clang-format)"
+    (cd "$here" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
+  fi
+fi
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEYVORA_WERROR="$werror"
 cmake --build "$build" --parallel "$(nproc)"
 
 case "$mode" in

@@ -11,5 +11,7 @@ struct RunRig : PracticeRig {
 
     // Queues the draws that make the next `zifu` choose `code` (which must belong to the
     // checked style's set) at the left edge drawn from `leftDraw`.
-    void queueTarget(int code, double leftDraw = 0.5) { random.queued << drawFor(code) << leftDraw; }
+    void queueTarget(int code, double leftDraw = 0.5) {
+        random.queued << drawFor(code) << leftDraw;
+    }
 };
