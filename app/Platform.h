@@ -10,6 +10,7 @@ class Clock;
 class RandomSource;
 class SoundChannel;
 class ConnectionCheck;
+class HostLookup;
 class InputBox;
 class MessageBox;
 class Shell;
@@ -26,6 +27,8 @@ struct Platform {
     DataFolder data{QString()};
     std::function<int()> screenWidth;
     ConnectionCheck* connection = nullptr;
+    // Asked before a web page is fetched.
+    HostLookup* hostLookup = nullptr;
     InputBox* inputBox = nullptr;
     MessageBox* messageBox = nullptr;
     Shell* shell = nullptr;

@@ -20,6 +20,7 @@ SystemPlatform::SystemPlatform(const QString& programFolder) {
         return screen ? screen->geometry().width() : 1024;
     };
     platform_.connection = &connection_;
+    platform_.hostLookup = &hostLookup_;
     platform_.inputBox = &inputBox_;
     platform_.messageBox = &messageBox_;
     platform_.shell = &shell_;

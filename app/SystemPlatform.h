@@ -7,6 +7,7 @@
 #include "sound/SdlAudio.h"
 #include "sound/SdlSoundChannel.h"
 #include "web/NetworkConnectionCheck.h"
+#include "web/SystemHostLookup.h"
 #include "web/SystemMessageBox.h"
 #include "web/SystemShell.h"
 
@@ -27,6 +28,7 @@ private:
     SdlAudio audio_;
     std::array<std::unique_ptr<SdlSoundChannel>, 4> channels_;
     NetworkConnectionCheck connection_;
+    SystemHostLookup hostLookup_;
     SystemInputBox inputBox_;
     SystemMessageBox messageBox_;
     SystemShell shell_;

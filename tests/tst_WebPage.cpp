@@ -1,5 +1,6 @@
 #include "web/WebPage.h"
 
+#include "FakeHostLookup.h"
 #include "LocalHttpServer.h"
 
 #include <QFile>
@@ -13,6 +14,7 @@
 
 class WebPageTest : public QObject {
     Q_OBJECT
+    FakeHostLookup names;
 
 private slots:
     // First of all, while nothing in this process has used TLS yet.
@@ -22,6 +24,7 @@ private slots:
         if (!proxies.isEmpty() && proxies.first().type() != QNetworkProxy::NoProxy)
             QSKIP("a proxy is configured: the proxy would look the name up");
         WebPage page;
+        page.setHostLookup(&names);
         QSignalSpy loaded(&page, &WebPage::loaded);
         page.navigate(address);
         QVERIFY(page.isBusy());
@@ -29,6 +32,7 @@ private slots:
         QCOMPARE(loaded.size(), 1);
         QVERIFY(!page.isBusy());
         QVERIFY(page.html().isEmpty());
+        QCOMPARE(names.asked, QStringList{QStringLiteral("keyvora-test.invalid")});
 #if defined(Q_OS_LINUX)
         QFile maps(QStringLiteral("/proc/self/maps"));
         QVERIFY(maps.open(QIODevice::ReadOnly));
@@ -42,6 +46,7 @@ private slots:
         LocalHttpServer server;
         server.setPage(QStringLiteral("/page.htm"), "<body>here</body>");
         WebPage page;
+        page.setHostLookup(&names);
         QSignalSpy loaded(&page, &WebPage::loaded);
         page.navigate(QUrl(QStringLiteral("http://keyvora-test.invalid/")));
         page.navigate(server.base().resolved(QUrl(QStringLiteral("page.htm"))));
@@ -80,6 +85,7 @@ private slots:
             QStringLiteral("/a.htm"),
             QStringLiteral("<html><body>资讯 <marquee>x</marquee></body></html>").toUtf8());
         WebPage page;
+        page.setHostLookup(&names);
         QSignalSpy loaded(&page, &WebPage::loaded);
         page.navigate(server.base().resolved(QUrl(QStringLiteral("a.htm"))));
         QVERIFY(page.isBusy());
@@ -105,6 +111,7 @@ private slots:
         LocalHttpServer server;
         server.setPage(QStringLiteral("/gb.htm"), LocalHttpServer::Page{200, bytes, contentType});
         WebPage page;
+        page.setHostLookup(&names);
         QSignalSpy loaded(&page, &WebPage::loaded);
         page.navigate(server.base().resolved(QUrl(QStringLiteral("gb.htm"))));
         QVERIFY(loaded.wait(5000));
@@ -125,6 +132,7 @@ private slots:
         server.setPage(QStringLiteral("/broken.htm"), "<body>oops</body>", 500);
         server.setPage(QStringLiteral("/big.htm"), "<body>" + QByteArray(5000, 'x') + "</body>");
         WebPage page(nullptr, WebPage::defaultTimeoutMs, sizeCap);
+        page.setHostLookup(&names);
         QSignalSpy loaded(&page, &WebPage::loaded);
         page.navigate(server.base().resolved(QUrl(path)));
         QVERIFY(loaded.wait(5000));
@@ -142,6 +150,7 @@ private slots:
     void anAddressThatIsNotWebEndsAsAFailure() {
         QFETCH(QUrl, address);
         WebPage page;
+        page.setHostLookup(&names);
         QSignalSpy loaded(&page, &WebPage::loaded);
         page.navigate(address);
         QVERIFY(page.isBusy());
@@ -155,6 +164,7 @@ private slots:
         server.setPage(QStringLiteral("/first.htm"), "<body>first</body>");
         server.setPage(QStringLiteral("/second.htm"), "<body>second</body>");
         WebPage page;
+        page.setHostLookup(&names);
         QSignalSpy loaded(&page, &WebPage::loaded);
         page.navigate(QUrl());
         page.navigate(server.base().resolved(QUrl(QStringLiteral("first.htm"))));

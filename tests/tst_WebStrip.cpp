@@ -1,6 +1,7 @@
 #include "web/WebStrip.h"
 
 #include "FakeDialogs.h"
+#include "FakeHostLookup.h"
 #include "LocalHttpServer.h"
 #include "web/WebPage.h"
 
@@ -30,11 +31,13 @@ class WebStripTest : public QObject {
         QTemporaryDir dir;
         LocalHttpServer server;
         FakeConnection connection;
+        FakeHostLookup names;
         WebPage page;
         std::unique_ptr<WebStrip> strip;
 
         Rig() {
             connection.online = true;
+            page.setHostLookup(&names);
             strip =
                 std::make_unique<WebStrip>(connection, page, DataFolder(dir.path()), server.base(),
                                            QStringLiteral("key vora"), [] { return today; });

@@ -1,6 +1,7 @@
 #include "web/WebStripPanel.h"
 
 #include "FakeDialogs.h"
+#include "FakeHostLookup.h"
 #include "LocalHttpServer.h"
 #include "web/WebPage.h"
 #include "web/WebStrip.h"
@@ -46,10 +47,12 @@ class WebStripPanelTest : public QObject {
         LocalHttpServer server;
         FakeConnection connection;
         FakeShell shell;
+        FakeHostLookup names;
         WebPage page;
         WebView view{page, shell};
 
         ViewRig() {
+            page.setHostLookup(&names);
             view.setConnection(&connection);
             view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

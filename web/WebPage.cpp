@@ -2,8 +2,8 @@
 
 #include "app/Diagnostics.h"
 #include "web/CodePageDecoder.h"
+#include "web/SystemHostLookup.h"
 
-#include <QHostInfo>
 #include <QMetaObject>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -50,28 +50,33 @@ void WebPage::navigate(const QUrl& address) {
         return;
     }
 
-    // The answer is delivered without a context object: Qt forgets to free what it holds for an
-    // answer whose context object is gone, so a guarded pointer stands in for one.
-    lookupId_ = QHostInfo::lookupHost(address.host(),
-                                      [page = QPointer<WebPage>(this)](const QHostInfo& host) {
-                                          if (page)
-                                              page->onHostFound(host);
-                                      });
+    lookingUp_ = true;
+    const quint64 attempt = attempt_;
+    lookup().lookUp(address.host(), this, [this, attempt](bool found) {
+        if (attempt == attempt_ && lookingUp_)
+            onHostFound(found);
+    });
     // A name server that does not answer must not keep the page busy longer than a transfer may.
-    const int lookup = lookupId_;
-    QTimer::singleShot(timeoutMs_, this, [this, lookup] {
-        if (lookupId_ == lookup) {
+    QTimer::singleShot(timeoutMs_, this, [this, attempt] {
+        if (attempt == attempt_ && lookingUp_) {
+            lookingUp_ = false;
             pendingFailure_ = true;
             fail("the host lookup timed out");
         }
     });
 }
 
-void WebPage::onHostFound(const QHostInfo& host) {
-    if (host.lookupId() != lookupId_)
-        return; // a lookup for an address navigated away from
-    lookupId_ = -1;
-    if (host.error() == QHostInfo::NoError) {
+HostLookup& WebPage::lookup() {
+    if (lookup_)
+        return *lookup_;
+    if (!ownLookup_)
+        ownLookup_ = std::make_unique<SystemHostLookup>();
+    return *ownLookup_;
+}
+
+void WebPage::onHostFound(bool found) {
+    lookingUp_ = false;
+    if (found) {
         request();
         return;
     }
@@ -136,7 +141,7 @@ void WebPage::fail(const char* why) {
 void WebPage::dropReply() {
     // A lookup under way is left to finish and its answer ignored: aborting one leaks what Qt
     // holds for its answer.
-    lookupId_ = -1;
+    lookingUp_ = false;
     if (!reply_)
         return;
     QNetworkReply* reply = reply_;

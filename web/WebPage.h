@@ -5,7 +5,9 @@
 #include <QString>
 #include <QUrl>
 
-class QHostInfo;
+#include <memory>
+
+class HostLookup;
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -26,11 +28,15 @@ public:
                      qint64 sizeCap = defaultSizeCap);
     ~WebPage() override;
 
+    // The resolver asked before each fetch; without one the system's is used. Not owned.
+    void setHostLookup(HostLookup* lookup) { lookup_ = lookup; }
+    HostLookup* hostLookup() const { return lookup_; }
+
     // Starts fetching the address, dropping any fetch still under way.
     void navigate(const QUrl& address);
 
     // True from navigate() until the fetch has ended, well or badly.
-    bool isBusy() const { return reply_ != nullptr || pendingFailure_ || lookupId_ >= 0; }
+    bool isBusy() const { return reply_ != nullptr || pendingFailure_ || lookingUp_; }
 
     // The address of the page last navigated to.
     const QUrl& url() const { return url_; }
@@ -51,7 +57,8 @@ signals:
     void loaded();
 
 private:
-    void onHostFound(const QHostInfo& host);
+    void onHostFound(bool found);
+    HostLookup& lookup();
     void request();
     void onReadyRead();
     void onFinished();
@@ -61,7 +68,9 @@ private:
 
     QNetworkAccessManager* network_;
     QNetworkReply* reply_ = nullptr;
-    int lookupId_ = -1; // the host name lookup under way, or -1
+    HostLookup* lookup_ = nullptr; // the injected one, or ownLookup_
+    std::unique_ptr<HostLookup> ownLookup_;
+    bool lookingUp_ = false; // a host name lookup of the current attempt is under way
     bool pendingFailure_ = false;
     quint64 attempt_ = 0; // tells a stale queued failure from the current fetch
     int timeoutMs_;

@@ -17,7 +17,8 @@ WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddress
       strip_(
           *platform.connection, stripPage_, platform.data, addresses_.base(),
           QStringLiteral("keyvora"), [] { return QDate::currentDate(); }, this),
-      popupTimer_(*platform.connection, *platform.random, this) {
+      popupTimer_(*platform.connection, *platform.random, this), hostLookup_(platform.hostLookup) {
+    stripPage_.setHostLookup(hostLookup_);
     links_ = new LinkLabels(shell_, addresses_, window);
     links_->move(Twips::px(LinkLabels::suggestedLeftTwips),
                  Twips::px(LinkLabels::suggestedTopTwips));
@@ -57,6 +58,7 @@ void WebPeriphery::resetLinks() {
 void WebPeriphery::loadPopup() {
     if (!popup_) {
         popup_ = new NewsPopup(shell_, window_);
+        popup_->page().setHostLookup(hostLookup_);
         popup_->webView()->setConnection(&connection_);
     }
     popupTimer_.watch(&popup_->page());

@@ -11,6 +11,7 @@
 #include "web/NewsPopup.h"
 
 class ConnectionCheck;
+class HostLookup;
 class LinkLabels;
 class QWidget;
 class Shell;
@@ -53,6 +54,7 @@ private:
     WebPage stripPage_;
     WebStrip strip_;
     NewsPopupTimer popupTimer_;
+    HostLookup* hostLookup_;
     WebStripPanel* stripPanel_ = nullptr;
     LinkLabels* links_ = nullptr;
     QPointer<NewsPopup> popup_;

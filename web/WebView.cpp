@@ -89,6 +89,7 @@ void WebView::fetchPictures(const QString& html) {
     }
     for (const QUrl& address : wanted) {
         auto* fetch = new WebPage(this);
+        fetch->setHostLookup(page_.hostLookup());
         fetches_ << fetch;
         connect(fetch, &WebPage::loaded, this,
                 [this, fetch, address] { pictureArrived(fetch, address); });

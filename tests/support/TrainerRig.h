@@ -2,6 +2,7 @@
 
 #include "FakeClock.h"
 #include "FakeDialogs.h"
+#include "FakeHostLookup.h"
 #include "FakeRandom.h"
 #include "RecordingSoundChannel.h"
 
@@ -19,6 +20,7 @@ struct TrainerRig {
     FakeRandom random;
     std::array<RecordingSoundChannel, 4> channels;
     FakeConnection connection;
+    FakeHostLookup hostLookup;
     FakeInputBox inputBox;
     FakeMessageBox messageBox;
     FakeShell shell;
@@ -38,6 +40,7 @@ struct TrainerRig {
         p.data = DataFolder(dir.path());
         p.screenWidth = [screenWidth] { return screenWidth; };
         p.connection = &connection;
+        p.hostLookup = &hostLookup;
         p.inputBox = &inputBox;
         p.messageBox = &messageBox;
         p.shell = &shell;
