@@ -18,9 +18,7 @@ Cap capOfKey(const KeyTable::Key& key) {
     switch (key.face) {
     case KeyTable::CapFace::Character:
         // One space and the capital or digit, large and bold; it speaks for itself.
-        cap.caption =
-            QLatin1Char(' ') +
-            QChar(key.kind == KeyTable::KeyKind::Letter ? key.shifted.code : key.plain.code);
+        cap.caption = QLatin1Char(' ') + QChar(KeyTable::characterOnCap(key));
         cap.points = letterPoints;
         break;
     case KeyTable::CapFace::Shifted:

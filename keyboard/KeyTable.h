@@ -80,6 +80,12 @@ struct Key {
     GlyphPlace upper;
 };
 
+// The character a key is known by: the capital of a letter key, the unshifted character of a
+// digit or punctuation key, 0 for the others.
+constexpr char16_t characterOnCap(const Key& key) {
+    return key.kind == KeyKind::Letter ? key.shifted.code : key.plain.code;
+}
+
 // The 61 keys of the drawn keyboard, row by row from the top, each row from the left.
 std::span<const Key> keys();
 
