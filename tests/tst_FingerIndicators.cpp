@@ -1,6 +1,6 @@
-#include "app/MenuTree.h"
 #include "practice/FingerIndicators.h"
 #include "practice/PracticeState.h"
+#include "settings/Options.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -9,14 +9,11 @@
 namespace {
 
 struct Rig {
-    PracticeState state;
-    MenuTree menus;
-    FingerIndicators fingers{state, menus};
+    Options options;
+    PracticeState state{options};
+    FingerIndicators fingers{state, options};
 
-    void checkStyle(int index) {
-        for (int i = 0; i < menus.fengge1.size(); ++i)
-            menus.fengge1[i]->setChecked(i == index);
-    }
+    void checkStyle(int index) { options.setFengge(index); }
     void startRun(int target) {
         state.mubiao = target;
         state.setRunning(true);
@@ -108,7 +105,7 @@ private slots:
         rig.startRun(int('+'));
         rig.fingers.tick();
         QVERIFY(!rig.allOff());
-        rig.menus.zhifa->setChecked(false);
+        rig.options.setZhifa(false);
         QVERIFY(!rig.allOff());
         QSignalSpy changed(&rig.fingers, &FingerIndicators::changed);
         rig.fingers.tick();

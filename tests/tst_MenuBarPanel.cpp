@@ -2,6 +2,7 @@
 #include "app/MenuTree.h"
 #include "app/PopupMenus.h"
 #include "app/Twips.h"
+#include "settings/Options.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -14,7 +15,8 @@ class MenuBarPanelTest : public QObject {
 
     struct Fixture {
         QWidget window;
-        MenuTree tree;
+        Options options;
+        MenuTree tree{options};
         PopupMenus* menus;
         MenuBarPanel* bar;
         Fixture() {

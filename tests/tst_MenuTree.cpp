@@ -1,4 +1,5 @@
 #include "app/MenuTree.h"
+#include "settings/Options.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +27,8 @@ class MenuTreeTest : public QObject {
     Q_OBJECT
 private slots:
     void fileMenuHoldsStartStopAndExit() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(tree.jijiankaishi->text(), QStringLiteral("开始(&S)"));
         QCOMPARE(tree.jijiantingzhi->text(), QStringLiteral("停止(&C)"));
         QCOMPARE(tree.lianxijilu->text(), QStringLiteral("练习记录(&R)..."));
@@ -35,7 +37,8 @@ private slots:
     }
 
     void styleItemsHaveTheirCaptionsAndTheSeparator() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(captions(tree.fengge1),
                  QStringList({"显示键盘-字母和数字(&A)", "显示键盘-26个字母(&B)",
                               "显示键盘-10个数字(&C)", "显示键盘-全部按键(&D)", "-",
@@ -46,7 +49,8 @@ private slots:
     }
 
     void soundLevelAndTotalItemsHaveTheirCaptions() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(captions(tree.shengyin1),
                  QStringList({"无(&N)", "语音报键(&Y)", "音效1(&O)", "音效2(&T)", "音效3(&S)",
                               "音效4(&F)", "音效5(&W)", "音效6(&L)", "音效7(&Q)"}));
@@ -59,7 +63,8 @@ private slots:
     }
 
     void designCheckMarksMatchTheDefaults() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(MenuTree::checkedIndex(tree.fengge1), 0);
         QCOMPARE(MenuTree::checkedIndex(tree.shengyin1), 1);
         QCOMPARE(MenuTree::checkedIndex(tree.jibie), 2);
@@ -76,7 +81,8 @@ private slots:
     }
 
     void optionItemsCarryTheirCaptions() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(tree.zhifa->text(), QStringLiteral("显示指法(&F)"));
         QCOMPARE(tree.cuowushengyin->text(), QStringLiteral("打开错误警示音效(&C)"));
         QCOMPARE(tree.beijingyinyue->text(), QStringLiteral("打开背景音乐(&B)"));
@@ -88,7 +94,8 @@ private slots:
     }
 
     void helpMenuShowsOnlyTheBuiltItems() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(tree.bangzhu1.size(), 9);
         QCOMPARE(tree.bangzhu1[0]->text(), QStringLiteral("功能介绍(&Y)"));
         QCOMPARE(tree.bangzhu1[1]->text(), QStringLiteral("软件升级下载(&J)"));
@@ -100,7 +107,8 @@ private slots:
     }
 
     void everyItemIsNamed() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(tree.fengge1[11]->objectName(), QStringLiteral("fengge1_11"));
         QCOMPARE(tree.zongshu[11]->objectName(), QStringLiteral("zongshu_11"));
         QCOMPARE(tree.bofangwubi->objectName(), QStringLiteral("bofangwubi"));
@@ -111,9 +119,10 @@ private slots:
     }
 
     void choosingAnItemLeavesTheCheckMarkToTheHandler() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         int chosen = -1;
-        MenuTree::onChosen(tree.zongshu, &tree, [&](int i) { chosen = i; });
+        tree.onChosen(tree.zongshu, &tree, [&](int i) { chosen = i; });
         tree.zongshu[11]->trigger();
         QCOMPARE(chosen, 11);
         // The handler did not check it, so it stays unchecked.
@@ -121,7 +130,7 @@ private slots:
         QVERIFY(tree.zongshu[4]->isChecked());
 
         bool ran = false;
-        MenuTree::onChosen(tree.zhifa, &tree, [&] { ran = true; });
+        tree.onChosen(tree.zhifa, &tree, [&] { ran = true; });
         tree.zhifa->trigger();
         QVERIFY(ran);
         QVERIFY(tree.zhifa->isChecked());

@@ -99,9 +99,10 @@ bool fillDisk(const QString& path) {
 struct Program {
     QTemporaryDir dir;
     DataFolder folder{dir.path()};
-    MenuTree menus;
+    Options options;
+    MenuTree menus{options};
     RadioGroupHandlers handlers;
-    SettingsStore store{menus, folder, handlers.make(menus)};
+    SettingsStore store{options, folder, handlers.make(options)};
 
     explicit Program(bool withSettingsFolder = true) {
         if (withSettingsFolder)
@@ -135,9 +136,9 @@ const QString saveUntilKilled = QStringLiteral("--save-until-killed");
 
 int saveInChildUntilKilled(const QString& programFolder) {
     const DataFolder folder(programFolder);
-    MenuTree menus;
+    Options options;
     RadioGroupHandlers handlers;
-    SettingsStore store(menus, folder, handlers.make(menus));
+    SettingsStore store(options, folder, handlers.make(options));
     store.setBeforeCommit([] {
         std::fputs("written\n", stdout);
         std::fflush(stdout);
@@ -154,14 +155,13 @@ class SettingsStoreTest : public QObject {
 private slots:
     void writingAndReadingBackRestoresEveryChoice() {
         Program before;
-        before.handlers.make(before.menus).fengge1(7);
-        before.handlers.make(before.menus).shengyin1(5);
-        before.handlers.make(before.menus).jibie(13);
-        before.handlers.make(before.menus).zongshu(11);
-        before.menus.zhifa->setChecked(false);
-        before.menus.beijingyinyue->setChecked(true);
-        before.menus.banci1[0]->setChecked(true);
-        before.menus.banci1[1]->setChecked(false);
+        before.handlers.make(before.options).fengge1(7);
+        before.handlers.make(before.options).shengyin1(5);
+        before.handlers.make(before.options).jibie(13);
+        before.handlers.make(before.options).zongshu(11);
+        before.options.setZhifa(false);
+        before.options.setBeijingyinyue(true);
+        before.options.setBanci(86);
         before.store.jiyicaidan();
         QCOMPARE(before.fileContent(),
                  QByteArray(" 7\r\n 5\r\n 13\r\n 11\r\nFalse\r\nTrue\r\nTrue\r\nTrue\r\n"));
