@@ -135,6 +135,31 @@ private slots:
         QVERIFY(ran);
         QVERIFY(tree.zhifa->isChecked());
     }
+
+    void theMarksTheMusicItemAndTheRecitationCaptionShowTheModel() {
+        Options options;
+        MenuTree tree(options);
+        tree.onChosen(tree.jibie, &tree, [&](int i) { options.setLevel(i + 1); });
+        tree.jibie[19]->trigger();
+        options.setFengge(8);
+        options.setShengyin(5);
+        options.setTotal(Options::customTotal, 12.5, true);
+        options.setZhifa(false);
+        options.setBanci(86);
+        options.setYicuojian(true);
+        options.setReciting(true);
+        for (const auto* group :
+             {&tree.fengge1, &tree.shengyin1, &tree.jibie, &tree.zongshu, &tree.banci1})
+            QCOMPARE(checkedCount(*group), 1);
+        QCOMPARE(
+            (QList<int>{MenuTree::checkedIndex(tree.fengge1),
+                        MenuTree::checkedIndex(tree.shengyin1), MenuTree::checkedIndex(tree.jibie),
+                        MenuTree::checkedIndex(tree.zongshu), MenuTree::checkedIndex(tree.banci1)}),
+            (QList<int>{8, 5, 19, 11, 0}));
+        QVERIFY(!tree.zhifa->isChecked() && tree.yicuojian->isChecked());
+        QVERIFY(!tree.beijingyinyue->isEnabled());
+        QCOMPARE(tree.bofangwubi->text(), MenuTree::tingzhiCaption);
+    }
 };
 
 QTEST_MAIN(MenuTreeTest)

@@ -1,6 +1,7 @@
 #include "RadioGroupHandlers.h"
 #include "app/DataFolder.h"
 #include "app/MenuTree.h"
+#include "settings/Options.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
 
@@ -28,6 +29,9 @@
 #include <sched.h>
 #include <sys/mount.h>
 #endif
+
+using Change = std::function<void(Options&)>;
+Q_DECLARE_METATYPE(Change)
 
 namespace {
 
@@ -174,6 +178,45 @@ private slots:
         QCOMPARE(MenuTree::checkedIndex(after.menus.fengge1), 7);
         QCOMPARE(MenuTree::checkedIndex(after.menus.zongshu), 11);
         QCOMPARE(after.marks(), (QList<bool>{false, true, true, true, false}));
+    }
+
+    void everyStateSavesAndRestoresUnchanged_data() {
+        QTest::addColumn<Change>("choose");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<double>("total");
+        QTest::newRow("design") << Change([](Options&) {})
+                                << QByteArray(" 0\r\n 1\r\n 2\r\n 4\r\nTrue\r\nTrue\r\n"
+                                              "False\r\nFalse\r\n")
+                                << 50.0;
+        QTest::newRow("every choice at its other end") << Change([](Options& o) {
+            o.setFengge(11);
+            o.setShengyin(8);
+            o.setLevel(1);
+            o.setTotal(10);
+            o.setZhifa(false);
+            o.setCuowushengyin(false);
+            o.setBeijingyinyue(true);
+            o.setBanci(86);
+        }) << QByteArray(" 11\r\n 8\r\n 0\r\n 10\r\nFalse\r\nFalse\r\nTrue\r\nTrue\r\n")
+                                                       << 200.0;
+        QTest::newRow("custom total comes back as 99")
+            << Change([](Options& o) { o.setTotal(Options::customTotal, 12.5, true); })
+            << QByteArray(" 0\r\n 1\r\n 2\r\n 11\r\nTrue\r\nTrue\r\nFalse\r\nFalse\r\n") << 99.0;
+    }
+    void everyStateSavesAndRestoresUnchanged() {
+        QFETCH(Change, choose);
+        QFETCH(QByteArray, file);
+        QFETCH(double, total);
+        Program before;
+        choose(before.options);
+        before.store.jiyicaidan();
+        QCOMPARE(before.fileContent(), file);
+
+        Program after;
+        after.writeFile(file);
+        after.store.shujukucaidan();
+        QCOMPARE(after.store.content(), file);
+        QCOMPARE(after.options.total(), total);
     }
 
     void theDesignStateWritesTheDefaultFile() {
