@@ -4,6 +4,7 @@
 #include "app/Twips.h"
 #include "settings/Options.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -94,6 +95,17 @@ private slots:
     void theHighlightLetsThePointerThroughToTheWindow() {
         Fixture f;
         QVERIFY(f.bar->highlight()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+
+    void radioGroupItemsShowTheSameTickAsEveryCheckableItem() {
+        Fixture f;
+        QMenu* levels = f.menus->xuanxiang()->findChild<QMenu*>(QStringLiteral("lianxijibie"));
+        QVERIFY(levels);
+        levels->adjustSize();
+        const QImage grouped = levels->grab().toImage();
+        for (QAction* item : f.tree.jibie)
+            item->setActionGroup(nullptr);
+        QCOMPARE(levels->grab().toImage(), grouped);
     }
 };
 
