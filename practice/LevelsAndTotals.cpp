@@ -22,11 +22,9 @@ void LevelsAndTotals::chooseTotal(int index, bool restoring) {
         options_.setTotal(index);
         return;
     }
-    if (restoring) {
-        options_.setTotal(index, fallbackTotal);
-        return;
-    }
-    const QString entry = inputBox_.ask(customPrompt, appTitle_, {});
+    // The restore takes the entry 99 without asking; like any entry it is shown signed (" 99").
+    const QString entry =
+        restoring ? QString::number(fallbackTotal) : inputBox_.ask(customPrompt, appTitle_, {});
     if (entry.isEmpty())
         return;
     // The entry is taken by its leading number; a fractional total is kept as entered.

@@ -31,7 +31,8 @@ public:
 
     // The texts of the level and total figures of the statistics panel: the level's design text
     // "  3" until a level is chosen, then the item's caption; an item's total as its caption, a
-    // custom entry in the signed style (" 150"), the fallback as "99".
+    // custom entry in the signed style (" 150", the restore's " 99"), the fallback for an entry
+    // out of range as "99".
     static QString levelText(const Options& options);
     static QString totalText(const Options& options);
 

@@ -44,7 +44,8 @@ public:
     bool levelChosen() const { return levelChosen_; }
     int zongshu() const { return zongshu_; }
     double total() const { return total_; }
-    // Whether the custom total is the user's own entry rather than the fallback 99.
+    // Whether the custom total came in as an entry (the user's, or the restore's 99) rather than
+    // as the fallback for an entry out of range.
     bool totalEntered() const { return totalEntered_; }
     bool zhifa() const { return zhifa_; }
     bool cuowushengyin() const { return cuowushengyin_; }

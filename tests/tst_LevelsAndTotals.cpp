@@ -142,6 +142,7 @@ private slots:
         rig.choices.chooseTotal(11, true);
         QVERIFY(rig.inputBox.prompts.isEmpty());
         QCOMPARE(rig.state.total(), 99.0);
+        QCOMPARE(rig.totalText(), QStringLiteral(" 99"));
         QCOMPARE(rig.checked(rig.menus.zongshu), QList<int>{11});
 
         rig.inputBox.answers << QStringLiteral("300") << QStringLiteral("400");
