@@ -6,11 +6,11 @@
 //   build/release/bench/bench_history [runs]          (offscreen unless QT_QPA_PLATFORM is set)
 
 #include "FakeClock.h"
-#include "app/DataFolder.h"
 #include "history/ChartModule.h"
 #include "history/HistoryWindow.h"
 #include "history/PracticeHistory.h"
 #include "history/RecordFile.h"
+#include "platform/DataFolder.h"
 #include "practice/PracticeState.h"
 #include "settings/Options.h"
 
