@@ -4,6 +4,7 @@
 
 #include "keyboard/FallingCharacter.h"
 #include "keyboard/KeyTable.h"
+#include "practice/NumberText.h"
 
 #include <QTest>
 
@@ -12,7 +13,7 @@ class FallingCharacterTest : public QObject {
 
     // A run in progress with a fresh first target at the top of the area.
     static void beginRun(RunRig& rig, const QString& level, int code = 65) {
-        rig.state.setText(StatLabel::Level, level);
+        rig.options.setLevel(int(NumberText::leadingNumber(level)));
         rig.state.jishu = 1;
         rig.queueTarget(code);
         rig.selector.zifu();
@@ -70,7 +71,7 @@ private slots:
             fall.tick();
         QCOMPARE(rig.falling.top(), 3 * 8 * 30.0);
 
-        rig.state.setText(StatLabel::Level, QStringLiteral("20"));
+        rig.options.setLevel(20);
         fall.tick();
         QCOMPARE(rig.falling.top(), 20 * 9 * 30.0);
     }
@@ -110,18 +111,10 @@ private slots:
         QCOMPARE(rig.state.jizhong, 1);
     }
 
-    void levelWithoutANumberNeverLands() {
-        RunRig rig;
-        FallingCharacter fall(rig.state, rig.falling, rig.selector);
-        beginRun(rig, "abc");
-        QCOMPARE(ticksUntilLanding(rig, fall, 500), -1);
-        QCOMPARE(rig.falling.top(), 0.0);
-    }
-
     void landingAfterTheLastCharacterChoosesNoNewTarget() {
         RunRig rig;
         FallingCharacter fall(rig.state, rig.falling, rig.selector);
-        rig.state.setText(StatLabel::Total, QStringLiteral("10"));
+        rig.options.setTotal(0); // 10
         beginRun(rig, "20", 70);
         rig.state.jishu = 10;
 

@@ -13,7 +13,7 @@ constexpr int keyCodeStyle = 0;
 constexpr int effectMode = 2; // 音效1
 
 struct Rig : PracticeRig {
-    KeyInput input{state, menus, selector, keySound, errorSound};
+    KeyInput input{state, options, selector, keySound, errorSound};
     int menuOpened = 0;
 
     Rig() {
@@ -160,7 +160,7 @@ private slots:
         QFETCH(bool, errorSoundOn);
         Rig rig;
         rig.checkSoundMode(effectMode);
-        rig.menus.cuowushengyin->setChecked(errorSoundOn);
+        rig.options.setCuowushengyin(errorSoundOn);
         rig.startRun(65);
         rig.input.keyDown(66, 0);
         QCOMPARE(rig.state.mubiao, 65);
@@ -222,7 +222,7 @@ private slots:
         QFETCH(bool, keyReady);
         Rig rig;
         rig.checkSoundMode(mode);
-        rig.menus.cuowushengyin->setChecked(errorSoundOn);
+        rig.options.setCuowushengyin(errorSoundOn);
         rig.input.prepareSounds();
         const QStringList prepared{QStringLiteral("prepare")};
         QCOMPARE(rig.keySound.calls, keyReady ? prepared : QStringList());
@@ -246,7 +246,7 @@ private slots:
 
     void keyStruckAfterTheLastCharacterIsStillCountedWithoutANewTarget() {
         Rig rig;
-        rig.state.setText(StatLabel::Total, QStringLiteral("10"));
+        rig.options.setTotal(0); // 10
         rig.startRun(65);
         rig.state.jishu = 10;
         rig.input.keyDown(65, 0);

@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 
+#include "PanelText.h"
 #include "PracticeSession.h"
 #include "TrainerRig.h"
 
@@ -303,9 +304,10 @@ private:
         default:
             break;
         }
-        if (s.text(StatLabel::Level) != levelText_ || s.text(StatLabel::Total) != totalText_)
+        if (panelText(s, StatLabel::Level) != levelText_ ||
+            panelText(s, StatLabel::Total) != totalText_)
             fail(QStringLiteral("level \"%1\" and total \"%2\" are not the chosen ones")
-                     .arg(s.text(StatLabel::Level), s.text(StatLabel::Total)));
+                     .arg(panelText(s, StatLabel::Level), panelText(s, StatLabel::Total)));
     }
 
     // The figures of the panel by their formulas: the count capped at the total, the hits, the
@@ -349,11 +351,11 @@ private:
             {StatLabel::Speed, speed_},
         }};
         for (const auto& [label, text] : expected) {
-            longestText = std::max(longestText, s.text(label).size());
-            if (s.text(label) != text)
+            longestText = std::max(longestText, panelText(s, label).size());
+            if (panelText(s, label) != text)
                 fail(QStringLiteral("statistics label %1 shows \"%2\", its formula gives \"%3\"")
                          .arg(int(label))
-                         .arg(s.text(label), text));
+                         .arg(panelText(s, label), text));
         }
     }
 
@@ -362,7 +364,7 @@ private:
         if (s.running() && (s.jizhong < 0 || s.jizhong > s.jishu - 1))
             fail("the hits left the range 0 to count - 1");
         if (s.mubiao != before_.mubiao) {
-            const int style = MenuTree::checkedIndex(t_.menus.fengge1);
+            const int style = t_.options.fengge();
             if (!inStyleSet(style, s.mubiao))
                 fail(QStringLiteral("target %1 is not in the set of style %2")
                          .arg(s.mubiao)

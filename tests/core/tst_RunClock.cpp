@@ -4,6 +4,7 @@
 
 #include "practice/PracticeState.h"
 #include "practice/RunClock.h"
+#include "settings/Options.h"
 
 #include <QTest>
 
@@ -37,7 +38,8 @@ private slots:
         QFETCH(QString, seconds);
         QFETCH(QString, tenths);
         FakeClock clock;
-        PracticeState state;
+        Options options;
+        PracticeState state(options);
         RunClock runClock(state, clock);
         state.kaishishijian = clock.monotonic;
         clock.advance(elapsed);

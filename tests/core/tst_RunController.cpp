@@ -78,8 +78,8 @@ private slots:
 
     void runStartsOnceMoreThanFiveSecondsHavePassed() {
         Rig rig;
-        rig.state.setText(StatLabel::Total, QStringLiteral("10"));
-        rig.state.jishu = 11; // a completed previous run
+        rig.options.setTotal(0); // 10
+        rig.state.jishu = 11;    // a completed previous run
         rig.state.jizhong = 10;
         rig.state.mubiao = 70;
         rig.run.start();
@@ -202,7 +202,7 @@ private slots:
 
     void runOfTenEndsWithinOneBlinkTickAfterTheTenthPress() {
         Rig rig;
-        rig.state.setText(StatLabel::Total, QStringLiteral("10"));
+        rig.options.setTotal(0); // 10
         rig.startRun();
         for (int i = 0; i < 9; ++i)
             rig.press(i % 3 != 0);
@@ -223,7 +223,7 @@ private slots:
 
     void countdownAfterACompletedRunStaysVisible() {
         Rig rig;
-        rig.state.setText(StatLabel::Total, QStringLiteral("10"));
+        rig.options.setTotal(0); // 10
         rig.state.jishu = 11;
         rig.run.start();
         for (int i = 0; i < 10; ++i) {

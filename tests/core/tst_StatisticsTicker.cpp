@@ -1,16 +1,33 @@
 #include "TestRegistry.h"
 
+#include "practice/LevelsAndTotals.h"
+#include "practice/NumberText.h"
 #include "practice/PracticeState.h"
 #include "practice/StatisticsTicker.h"
+#include "settings/Options.h"
 
 #include <QTest>
+
+namespace {
+
+// Sets the total whose text the panel shows as `text`: an item's caption, or an entered number.
+void setTotalText(Options& options, const QString& text) {
+    const int item = int(Options::totalCaptions().indexOf(text));
+    if (item >= 0)
+        options.setTotal(item);
+    else
+        options.setTotal(Options::customTotal, NumberText::leadingNumber(text), true);
+}
+
+} // namespace
 
 class StatisticsTickerTest : public QObject {
     Q_OBJECT
 private slots:
     void aChangeOfAnyInputBetweenTicksIsShownAtTheNextTick() {
-        PracticeState state;
-        state.setText(StatLabel::Total, QStringLiteral(" 10"));
+        Options options;
+        PracticeState state(options);
+        setTotalText(options, QStringLiteral(" 10"));
         state.setText(StatLabel::Minutes, QStringLiteral("00"));
         state.setText(StatLabel::Seconds, QStringLiteral("30"));
         state.setText(StatLabel::Tenths, QStringLiteral("0"));
@@ -38,7 +55,7 @@ private slots:
         ticker.tick();
         QCOMPARE(state.text(StatLabel::Accuracy), QStringLiteral(" 100"));
 
-        state.setText(StatLabel::Total, QStringLiteral(" 3")); // the total lowered mid-run
+        setTotalText(options, QStringLiteral(" 3")); // the total lowered mid-run
         ticker.tick();
         QCOMPARE(state.text(StatLabel::Count), QStringLiteral(" 3"));
     }
@@ -98,7 +115,7 @@ private slots:
             << " 50"
             << " 200";
         QTest::newRow("a total of 0 skips the accuracy but not the rest")
-            << "abc" << 3 << 2 << QStringList{"00", "30", "0"} << "abc"
+            << " 0" << 3 << 2 << QStringList{"00", "30", "0"} << " 0"
             << " 2"
             << "0"
             << " 4";
@@ -113,11 +130,12 @@ private slots:
         QFETCH(QString, accuracy);
         QFETCH(QString, speed);
 
-        PracticeState state;
+        Options options;
+        PracticeState state(options);
         StatisticsTicker ticker(state);
         int afterTicks = 0;
         ticker.setAfterTick([&] { ++afterTicks; });
-        state.setText(StatLabel::Total, total);
+        setTotalText(options, total);
         state.jishu = jishu;
         state.jizhong = jizhong;
         state.setText(StatLabel::Minutes, clock[0]);
@@ -131,7 +149,7 @@ private slots:
         QCOMPARE(state.text(StatLabel::Accuracy), accuracy);
         QCOMPARE(state.text(StatLabel::Speed), speed);
         QCOMPARE(afterTicks, 1);
-        QCOMPARE(state.text(StatLabel::Total), total);
+        QCOMPARE(LevelsAndTotals::totalText(options), total);
     }
 };
 

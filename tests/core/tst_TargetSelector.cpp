@@ -49,7 +49,6 @@ private slots:
         QTest::newRow("9 falling all keys, capitals") << 9 << (digits | capitals | otherKeys);
         QTest::newRow("10 falling all keys, small") << 10 << (digits | smalls | otherKeys);
         QTest::newRow("11 falling all characters") << 11 << range(33, 126);
-        QTest::newRow("no style checked") << -1 << range(33, 126);
     }
     void eachStyleDrawsEveryCodeOfItsSetAndNothingElse() {
         QFETCH(int, style);

@@ -244,7 +244,7 @@ private:
     bool strike() {
         ++tally_.keys;
         const PracticeState& state = trainer_.state;
-        const bool shiftAware = MenuTree::checkedIndex(trainer_.menus.fengge1) == 11;
+        const bool shiftAware = trainer_.options.fengge() == Options::fallingAllCharacters;
         Event event;
         event.step = Step::Key;
         event.ms = ms_;

@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 
 #include "LocalHttpServer.h"
+#include "PanelText.h"
 #include "PracticeSession.h"
 #include "SilentSoundChannel.h"
 #include "TrainerRig.h"
@@ -128,7 +129,7 @@ struct DisturbedSession {
         for (StatLabel label : {StatLabel::Level, StatLabel::Total, StatLabel::Seconds,
                                 StatLabel::Count, StatLabel::Hits, StatLabel::Accuracy,
                                 StatLabel::Minutes, StatLabel::Speed, StatLabel::Tenths})
-            line += QLatin1Char('|') + s.text(label);
+            line += QLatin1Char('|') + panelText(s, label);
         return line.toUtf8();
     }
 };
@@ -161,8 +162,8 @@ private slots:
         QCOMPARE(MenuTree::checkedIndex(second.menus.shengyin1), 5);
         QCOMPARE(MenuTree::checkedIndex(second.menus.jibie), 19);
         QCOMPARE(MenuTree::checkedIndex(second.menus.zongshu), 10);
-        QCOMPARE(second.state.text(StatLabel::Level), QStringLiteral("20"));
-        QCOMPARE(second.state.text(StatLabel::Total), QStringLiteral("200"));
+        QCOMPARE(panelText(second.state, StatLabel::Level), QStringLiteral("20"));
+        QCOMPARE(panelText(second.state, StatLabel::Total), QStringLiteral("200"));
         QCOMPARE(second.styles.banner(), QStringLiteral("Keyvora-10个数字"));
         QVERIFY(!second.styles.keyboardShown());
         QVERIFY(second.menus.zhifa->isChecked());
@@ -182,7 +183,7 @@ private slots:
             startUp(first);
             rig.inputBox.answers << QStringLiteral("150");
             first.menus.zongshu[11]->trigger();
-            QCOMPARE(first.state.text(StatLabel::Total), QStringLiteral(" 150"));
+            QCOMPARE(panelText(first.state, StatLabel::Total), QStringLiteral(" 150"));
             first.unload();
         }
         Trainer second(rig.platform());
@@ -202,8 +203,8 @@ private slots:
         trainer.deferredStart.tick();
         QCOMPARE(MenuTree::checkedIndex(trainer.menus.fengge1), 0);
         QCOMPARE(MenuTree::checkedIndex(trainer.menus.shengyin1), 0);
-        QCOMPARE(trainer.state.text(StatLabel::Level), QStringLiteral("1"));
-        QCOMPARE(trainer.state.text(StatLabel::Total), QStringLiteral("10"));
+        QCOMPARE(panelText(trainer.state, StatLabel::Level), QStringLiteral("1"));
+        QCOMPARE(panelText(trainer.state, StatLabel::Total), QStringLiteral("10"));
         QVERIFY(!trainer.menus.zhifa->isChecked());
         QVERIFY(!trainer.menus.cuowushengyin->isChecked());
         QVERIFY(trainer.menus.banci1[1]->isChecked());

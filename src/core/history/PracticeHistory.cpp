@@ -1,20 +1,18 @@
 #include "history/PracticeHistory.h"
 
 #include "keyboard/DisplayStyles.h"
-#include "menus/MenuTree.h"
 #include "platform/Clock.h"
 #include "practice/NumberText.h"
 #include "practice/PracticeState.h"
-
-#include <QAction>
+#include "settings/Options.h"
 
 #include <cmath>
 
-PracticeHistory::PracticeHistory(const PracticeState& state, MenuTree& menus,
+PracticeHistory::PracticeHistory(const PracticeState& state, Options& options,
                                  const DataFolder& folder, const Clock& clock, QObject* parent)
-    : QObject(parent), state_(state), menus_(menus), clock_(clock), file_(folder), recorder_(clock),
-      weakKeys_(menus, recorder_), option_(menus, folder) {
-    connect(menus_.yicuojian, &QAction::toggled, this, [this](bool on) {
+    : QObject(parent), state_(state), options_(options), clock_(clock), file_(folder),
+      recorder_(clock), weakKeys_(options, recorder_), option_(options, folder) {
+    connect(&options_, &Options::yicuojianChanged, this, [this](bool on) {
         if (on)
             loadRecent();
     });
@@ -55,9 +53,8 @@ RunRecord PracticeHistory::summaryNow() const {
     RunRecord r;
     r.when = clock_.localDateTime();
     r.when.setTime(QTime(r.when.time().hour(), r.when.time().minute(), r.when.time().second()));
-    r.style = std::max(0, MenuTree::checkedIndex(menus_.fengge1));
-    if (r.style < menus_.fengge1.size())
-        r.styleName = DisplayStyles::titleText(menus_.fengge1[r.style]->text());
+    r.style = options_.fengge();
+    r.styleName = DisplayStyles::titleText(Options::styleCaptions().at(r.style));
     r.level = state_.level();
     r.total = state_.total();
     r.wubiEdition = runEdition_;

@@ -1,10 +1,9 @@
 #include "practice/PracticeState.h"
 
-#include "practice/NumberText.h"
+#include "settings/Options.h"
 
-PracticeState::PracticeState(QObject* parent) : QObject(parent) {
-    texts_[index(StatLabel::Level)] = QStringLiteral("  3");
-    texts_[index(StatLabel::Total)] = QStringLiteral("50");
+PracticeState::PracticeState(const Options& options, QObject* parent)
+    : QObject(parent), options_(options) {
     texts_[index(StatLabel::Seconds)] = QStringLiteral("00");
     texts_[index(StatLabel::Count)] = QStringLiteral("0");
     texts_[index(StatLabel::Hits)] = QStringLiteral("0");
@@ -31,9 +30,9 @@ void PracticeState::setText(StatLabel label, const QString& text) {
 }
 
 double PracticeState::level() const {
-    return NumberText::leadingNumber(text(StatLabel::Level));
+    return options_.level();
 }
 
 double PracticeState::total() const {
-    return NumberText::leadingNumber(text(StatLabel::Total));
+    return options_.total();
 }

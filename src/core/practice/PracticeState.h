@@ -5,16 +5,20 @@
 
 #include <array>
 
-// The value labels of the statistics panel. Level and Total are also the only store of the
-// practice level and the character total; Tenths is the tenths-of-a-second label.
+class Options;
+
+// The value labels of the statistics panel. Level and Total show the options model's numbers;
+// Tenths is the tenths-of-a-second label.
 enum class StatLabel { Level, Total, Seconds, Count, Hits, Accuracy, Minutes, Speed, Tenths };
 
 // The state of a practice run, read and written by the controllers and shown by the panels.
-// A value not yet set by a run behaves as 0.
+// A value not yet set by a run behaves as 0. The level and the total are the options model's.
 class PracticeState : public QObject {
     Q_OBJECT
 public:
-    explicit PracticeState(QObject* parent = nullptr);
+    explicit PracticeState(const Options& options, QObject* parent = nullptr);
+
+    const Options& options() const { return options_; }
 
     int mubiao = 0;           // current target code
     double hengzuobiao = 0;   // left edge of the falling character, twips
@@ -36,7 +40,6 @@ public:
     // Writes a label text; signals only when the text actually changes.
     void setText(StatLabel label, const QString& text);
 
-    // The level and total read back from their label texts with the leading-number parse.
     double level() const;
     double total() const;
 
@@ -50,6 +53,7 @@ signals:
 private:
     static std::size_t index(StatLabel label) { return static_cast<std::size_t>(label); }
 
+    const Options& options_;
     std::array<QString, 9> texts_;
     quint64 textRevision_ = 0;
     bool running_ = false;

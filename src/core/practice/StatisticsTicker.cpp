@@ -1,12 +1,16 @@
 #include "practice/StatisticsTicker.h"
 
+#include "practice/LevelsAndTotals.h"
 #include "practice/NumberText.h"
 #include "practice/PracticeState.h"
+#include "settings/Options.h"
 
 StatisticsTicker::StatisticsTicker(PracticeState& state, QObject* parent)
     : QObject(parent), state_(state), timer2_(this) {
     timer2_.setInterval(tickMs);
     connect(&timer2_, &QTimer::timeout, this, &StatisticsTicker::tick);
+    // A new total can change the count and the accuracy at the next tick.
+    connect(&state.options(), &Options::totalChanged, this, [this] { computed_ = false; });
 }
 
 void StatisticsTicker::start() {
@@ -37,8 +41,8 @@ void StatisticsTicker::tick() {
     const bool withinTotal = jishu <= total;
 
     // The count shown never exceeds the total: past it, the total's own text is shown.
-    state_.setText(StatLabel::Count,
-                   withinTotal ? textOf(count_, jishu) : state_.text(StatLabel::Total));
+    state_.setText(StatLabel::Count, withinTotal ? textOf(count_, jishu)
+                                                 : LevelsAndTotals::totalText(state_.options()));
     state_.setText(StatLabel::Hits, textOf(hits_, jizhong));
 
     // `jishu` counts from 1, so during a run the divisor is one more than the characters dealt

@@ -2,6 +2,8 @@
 
 #include "look/SongFont.h"
 #include "look/Twips.h"
+#include "practice/LevelsAndTotals.h"
+#include "settings/Options.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -92,6 +94,8 @@ StatisticsPanel::StatisticsPanel(QWidget* window, const PracticeState& state)
     for (int i = 0; i <= int(StatLabel::Tenths); ++i)
         show(StatLabel(i));
     connect(&state_, &PracticeState::textChanged, this, &StatisticsPanel::show);
+    connect(&state_.options(), &Options::levelChanged, this, [this] { show(StatLabel::Level); });
+    connect(&state_.options(), &Options::totalChanged, this, [this] { show(StatLabel::Total); });
 }
 
 QLabel* StatisticsPanel::labelFor(StatLabel which) const {
@@ -101,7 +105,14 @@ QLabel* StatisticsPanel::labelFor(StatLabel which) const {
 }
 
 void StatisticsPanel::show(StatLabel which) {
-    if (QLabel* label = labelFor(which))
+    QLabel* label = labelFor(which);
+    if (!label)
+        return;
+    if (which == StatLabel::Level)
+        label->setText(LevelsAndTotals::levelText(state_.options()));
+    else if (which == StatLabel::Total)
+        label->setText(LevelsAndTotals::totalText(state_.options()));
+    else
         label->setText(state_.text(which));
 }
 
