@@ -5,13 +5,32 @@
 PracticeState::PracticeState(QObject* parent) : QObject(parent) {
     texts_[index(StatLabel::Level)] = QStringLiteral("  3");
     texts_[index(StatLabel::Total)] = QStringLiteral("50");
-    texts_[index(StatLabel::Seconds)] = QStringLiteral("00");
-    texts_[index(StatLabel::Count)] = QStringLiteral("0");
-    texts_[index(StatLabel::Hits)] = QStringLiteral("0");
-    texts_[index(StatLabel::Accuracy)] = QStringLiteral("0");
-    texts_[index(StatLabel::Minutes)] = QStringLiteral("00");
-    texts_[index(StatLabel::Speed)] = QStringLiteral("0");
-    texts_[index(StatLabel::Tenths)] = QStringLiteral("0");
+}
+
+std::size_t PracticeState::index(StatLabel label) {
+    Q_ASSERT(label == StatLabel::Level || label == StatLabel::Total);
+    return label == StatLabel::Level ? 0 : 1;
+}
+
+void PracticeState::setJishu(int jishu) {
+    if (jishu_ == jishu)
+        return;
+    jishu_ = jishu;
+    emit jishuChanged(jishu);
+}
+
+void PracticeState::setJizhong(int jizhong) {
+    if (jizhong_ == jizhong)
+        return;
+    jizhong_ = jizhong;
+    emit jizhongChanged(jizhong);
+}
+
+void PracticeState::setElapsed(double seconds) {
+    if (elapsed_ == seconds)
+        return;
+    elapsed_ = seconds;
+    emit elapsedChanged(seconds);
 }
 
 void PracticeState::setRunning(bool on) {
@@ -26,7 +45,6 @@ void PracticeState::setText(StatLabel label, const QString& text) {
     if (slot == text)
         return;
     slot = text;
-    ++textRevision_;
     emit textChanged(label);
 }
 

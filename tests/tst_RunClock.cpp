@@ -2,8 +2,11 @@
 
 #include "practice/PracticeState.h"
 #include "practice/RunClock.h"
+#include "practice/StatisticsPanel.h"
+#include "practice/StatisticsTicker.h"
 
 #include <QTest>
+#include <QWidget>
 
 class RunClockTest : public QObject {
     Q_OBJECT
@@ -37,16 +40,19 @@ private slots:
         FakeClock clock;
         PracticeState state;
         RunClock runClock(state, clock);
+        StatisticsTicker ticker(state);
+        QWidget window;
+        const StatisticsPanel panel(&window, state, ticker);
         state.kaishishijian = clock.monotonic;
         clock.advance(elapsed);
 
         runClock.update();
 
-        QCOMPARE(state.text(StatLabel::Minutes), minutes);
-        QCOMPARE(state.text(StatLabel::Seconds), seconds);
-        QCOMPARE(state.text(StatLabel::Tenths), tenths);
+        QCOMPARE(panel.text(StatLabel::Minutes), minutes);
+        QCOMPARE(panel.text(StatLabel::Seconds), seconds);
+        QCOMPARE(panel.text(StatLabel::Tenths), tenths);
     }
 };
 
-QTEST_GUILESS_MAIN(RunClockTest)
+QTEST_MAIN(RunClockTest)
 #include "tst_RunClock.moc"
