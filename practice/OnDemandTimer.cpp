@@ -26,14 +26,21 @@ void OnDemandTimer::start() {
     lastBeat_ = 0;
     started_ = true;
     awake_ = true;
-    scheduleBeat(1);
+    // A plain repeating timer: the toolkit lines up timers of one interval, so the run, statistics
+    // and blink timers share their wake-ups.
+    timer_.setSingleShot(false);
+    timer_.start(int(std::lround(intervalSeconds_ * 1000)));
 }
 
 void OnDemandTimer::wake() {
     if (!started_ || awake_)
         return;
     awake_ = true;
-    scheduleBeat(std::max(lastBeat_, beatBefore(now())) + 1);
+    // The first tick waits for the next beat; from there the timer repeats as before.
+    const double beat =
+        origin_ + double(std::max(lastBeat_, beatBefore(now())) + 1) * intervalSeconds_;
+    timer_.setSingleShot(true);
+    timer_.start(std::max(0, int(std::ceil((beat - now()) * 1000))));
 }
 
 void OnDemandTimer::sleep() {
@@ -52,12 +59,9 @@ void OnDemandTimer::setAlwaysTick(bool on) {
 void OnDemandTimer::fire() {
     // A coarse timer may wake a little early or late: the tick belongs to the nearest beat.
     lastBeat_ = std::max(lastBeat_ + 1, qint64(std::llround((now() - origin_) / intervalSeconds_)));
+    if (timer_.isSingleShot()) {
+        timer_.setSingleShot(false);
+        timer_.start(int(std::lround(intervalSeconds_ * 1000)));
+    }
     emit timeout();
-    if (awake_)
-        scheduleBeat(lastBeat_ + 1);
-}
-
-void OnDemandTimer::scheduleBeat(qint64 beat) {
-    const double wait = origin_ + double(beat) * intervalSeconds_ - now();
-    timer_.start(std::max(0, int(std::ceil(wait * 1000))));
 }

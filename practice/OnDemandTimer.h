@@ -39,7 +39,6 @@ private:
     double now() const;
     qint64 beatBefore(double t) const;
     void fire();
-    void scheduleBeat(qint64 beat);
 
     const Clock* clock_ = nullptr;
     QElapsedTimer systemClock_;
