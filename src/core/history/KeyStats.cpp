@@ -1,25 +1,22 @@
 #include "history/KeyStats.h"
 
-#include "keyboard/KeyLayout.h"
 #include "keyboard/KeyTable.h"
-#include "practice/KeyChecker.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
 
-// The key of every target code, found once from the checking rules: a code belongs to the key
-// that strikes it with or without Shift.
+// The key of every target code, found once: the key it lights, or else the key that types it
+// with or without Shift.
 const std::array<int, 127>& codeKeys() {
     static const std::array<int, 127> keys = [] {
         std::array<int, 127> k{};
         for (int code = 0; code < 127; ++code) {
+            const KeyTable::Key* typing = KeyTable::typing(code).key;
             k[std::size_t(code)] = KeyTable::keyOfTarget(code);
-            for (int vk = 0; vk < 256 && k[std::size_t(code)] == KeyTable::noKey; ++vk)
-                if (KeyChecker::isCorrect(true, code, vk, 0) ||
-                    KeyChecker::isCorrect(true, code, vk, 1))
-                    k[std::size_t(code)] = KeyStats::keyOfVirtualKey(vk);
+            if (k[std::size_t(code)] == KeyTable::noKey && typing)
+                k[std::size_t(code)] = typing->index;
         }
         return k;
     }();
@@ -90,12 +87,11 @@ int KeyStats::keyOfCode(int code) {
 }
 
 int KeyStats::keyOfVirtualKey(int vk) {
-    if (vk == 9)
-        return 0;
-    // 0 and the right-hand modifier indices are no virtual keys of their own (27 is Esc).
-    if (vk == 0 || (vk >= 26 && vk <= 28))
-        return KeyTable::noKey;
-    return KeyLayout::capOf(vk) ? vk : KeyTable::noKey;
+    // The right-hand modifiers report the codes of the left ones, which come first.
+    for (const KeyTable::Key& key : KeyTable::keys())
+        if (key.vk == vk)
+            return key.index;
+    return KeyTable::noKey;
 }
 
 QString KeyStats::keyName(int keyIndex) {
@@ -129,12 +125,7 @@ QString KeyStats::keyName(int keyIndex) {
     default:
         break;
     }
-    static const QMap<int, QString> punctuation = {{186, ";"},  {187, "="}, {188, ","}, {189, "-"},
-                                                   {190, "."},  {191, "/"}, {192, "`"}, {219, "["},
-                                                   {220, "\\"}, {221, "]"}, {222, "'"}};
-    if (const auto found = punctuation.constFind(keyIndex); found != punctuation.constEnd())
-        return found.value();
-    if ((keyIndex >= 48 && keyIndex <= 57) || (keyIndex >= 65 && keyIndex <= 90))
-        return QString(QChar(keyIndex));
+    if (const KeyTable::Key* key = KeyTable::keyAt(keyIndex); key && key->plain.code != 0)
+        return QString(QChar(KeyTable::characterOnCap(*key)));
     return QStringLiteral("键码 %1").arg(keyIndex);
 }

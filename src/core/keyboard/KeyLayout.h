@@ -10,13 +10,13 @@
 
 // The drawn keyboard as data: where every key cap, glyph label and line segment of the keyboard
 // frame `Frame2` stands, in twips inside the frame, with the captions and fonts they carry.
-// The widgets are built from this table; other code asks it where a key is.
+// The caps and glyphs follow from the key table; the widgets are built from them, and other
+// code asks here where a key is.
 namespace KeyLayout {
 
 inline constexpr int twipsPerPixel = 15;
 
-// The five row tops, row 1 (digits) to row 5 (space bar).
-inline constexpr int rowTops[5] = {2040, 2520, 3000, 3480, 3960};
+using KeyTable::rowTops;
 
 // Where the keyboard frame stands inside the practice area, and its size.
 inline constexpr QRect frameRect{60, -60, 7275, 5785};

@@ -21,24 +21,8 @@ TargetSet forCheckedStyle(const std::function<bool(int)>& isChecked) {
 }
 
 bool isOtherKey(int code) {
-    if (KeyTable::isNamedKey(code) || code == 32)
-        return true;
-    switch (code) {
-    case 39:
-    case 44:
-    case 45:
-    case 46:
-    case 47:
-    case 59:
-    case 61:
-    case 91:
-    case 92:
-    case 93:
-    case 96:
-        return true;
-    default:
-        return false;
-    }
+    const KeyTable::Key* key = KeyTable::keyLitBy(code);
+    return key && key->kind != KeyTable::KeyKind::Letter && key->kind != KeyTable::KeyKind::Digit;
 }
 
 bool contains(TargetSet set, int code) {

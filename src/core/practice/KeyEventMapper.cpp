@@ -1,5 +1,7 @@
 #include "practice/KeyEventMapper.h"
 
+#include "keyboard/KeyTable.h"
+
 #include <array>
 #include <optional>
 
@@ -21,45 +23,18 @@ constexpr std::array keypadKeys = {
     KeyCode{Qt::Key_Slash, 111}, KeyCode{Qt::Key_Enter, 13},
 };
 
-// Every other key. Qt names a key by the character it typed, so the two characters of one
-// punctuation or digit key both lead to that key's code.
+// Keys beside the drawn keyboard; the drawn ones are in the key table.
 // clang-format off
-constexpr std::array keys = {
-    // Digit row, shifted characters (the digits themselves are a range).
-    KeyCode{Qt::Key_Exclam, 49},      KeyCode{Qt::Key_At, 50},
-    KeyCode{Qt::Key_NumberSign, 51},  KeyCode{Qt::Key_Dollar, 52},
-    KeyCode{Qt::Key_Percent, 53},     KeyCode{Qt::Key_AsciiCircum, 54},
-    KeyCode{Qt::Key_Ampersand, 55},   KeyCode{Qt::Key_Asterisk, 56},
-    KeyCode{Qt::Key_ParenLeft, 57},   KeyCode{Qt::Key_ParenRight, 48},
-    // Punctuation keys, unshifted and shifted character.
-    KeyCode{Qt::Key_Semicolon, 186},  KeyCode{Qt::Key_Colon, 186},
-    KeyCode{Qt::Key_Equal, 187},      KeyCode{Qt::Key_Plus, 187},
-    KeyCode{Qt::Key_Comma, 188},      KeyCode{Qt::Key_Less, 188},
-    KeyCode{Qt::Key_Minus, 189},      KeyCode{Qt::Key_Underscore, 189},
-    KeyCode{Qt::Key_Period, 190},     KeyCode{Qt::Key_Greater, 190},
-    KeyCode{Qt::Key_Slash, 191},      KeyCode{Qt::Key_Question, 191},
-    KeyCode{Qt::Key_QuoteLeft, 192},  KeyCode{Qt::Key_AsciiTilde, 192},
-    KeyCode{Qt::Key_BracketLeft, 219},  KeyCode{Qt::Key_BraceLeft, 219},
-    KeyCode{Qt::Key_Backslash, 220},    KeyCode{Qt::Key_Bar, 220},
-    KeyCode{Qt::Key_BracketRight, 221}, KeyCode{Qt::Key_BraceRight, 221},
-    KeyCode{Qt::Key_Apostrophe, 222},   KeyCode{Qt::Key_QuoteDbl, 222},
-    // Named keys.
-    KeyCode{Qt::Key_Backspace, 8},    KeyCode{Qt::Key_Tab, 9},
-    KeyCode{Qt::Key_Backtab, 9},      KeyCode{Qt::Key_Clear, 12},
-    KeyCode{Qt::Key_Return, 13},      KeyCode{Qt::Key_Enter, 13},
-    KeyCode{Qt::Key_Shift, 16},       KeyCode{Qt::Key_Control, 17},
-    KeyCode{Qt::Key_Alt, 18},         KeyCode{Qt::Key_AltGr, 18},
-    KeyCode{Qt::Key_Pause, 19},       KeyCode{Qt::Key_CapsLock, 20},
-    KeyCode{Qt::Key_Escape, 27},      KeyCode{Qt::Key_Space, 32},
-    KeyCode{Qt::Key_PageUp, 33},      KeyCode{Qt::Key_PageDown, 34},
-    KeyCode{Qt::Key_End, 35},         KeyCode{Qt::Key_Home, 36},
-    KeyCode{Qt::Key_Left, 37},        KeyCode{Qt::Key_Up, 38},
-    KeyCode{Qt::Key_Right, 39},       KeyCode{Qt::Key_Down, 40},
-    KeyCode{Qt::Key_Print, 44},       KeyCode{Qt::Key_SysReq, 44},
-    KeyCode{Qt::Key_Insert, 45},      KeyCode{Qt::Key_Delete, 46},
-    KeyCode{Qt::Key_Meta, 91},        KeyCode{Qt::Key_Super_L, 91},
-    KeyCode{Qt::Key_Super_R, 91},     KeyCode{Qt::Key_Menu, 93},
-    KeyCode{Qt::Key_NumLock, 144},    KeyCode{Qt::Key_ScrollLock, 145},
+constexpr std::array keysBeside = {
+    KeyCode{Qt::Key_Clear, 12},       KeyCode{Qt::Key_Pause, 19},
+    KeyCode{Qt::Key_Escape, 27},      KeyCode{Qt::Key_PageUp, 33},
+    KeyCode{Qt::Key_PageDown, 34},    KeyCode{Qt::Key_End, 35},
+    KeyCode{Qt::Key_Home, 36},        KeyCode{Qt::Key_Left, 37},
+    KeyCode{Qt::Key_Up, 38},          KeyCode{Qt::Key_Right, 39},
+    KeyCode{Qt::Key_Down, 40},        KeyCode{Qt::Key_Print, 44},
+    KeyCode{Qt::Key_SysReq, 44},      KeyCode{Qt::Key_Insert, 45},
+    KeyCode{Qt::Key_Delete, 46},      KeyCode{Qt::Key_NumLock, 144},
+    KeyCode{Qt::Key_ScrollLock, 145},
 };
 // clang-format on
 
@@ -78,7 +53,9 @@ std::optional<int> codeOf(int qtKey, bool keypad) {
         return qtKey; // Qt's values are the ASCII codes, equal to the Windows codes here
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return 112 + (qtKey - Qt::Key_F1);
-    return lookUp(keys, qtKey);
+    if (const KeyTable::Key* key = KeyTable::keyOfQtKey(qtKey))
+        return key->vk; // Qt names a key by the character it typed: either one leads to it
+    return lookUp(keysBeside, qtKey);
 }
 
 } // namespace
