@@ -135,8 +135,8 @@ struct Scene {
 void keyPress(benchmark::State& bench, Style style, bool right) {
     Scene scene(style);
     PracticeState& state = scene.trainer.state;
-    const int count = state.jishu;
-    const int hits = state.jizhong;
+    const int count = state.jishu();
+    const int hits = state.jizhong();
     std::int64_t presses = 0;
     for (auto _ : bench) {
         scene.rig.clock.advance(tickSeconds / 2);
@@ -149,8 +149,8 @@ void keyPress(benchmark::State& bench, Style style, bool right) {
         ++presses;
     }
 
-    const std::int64_t counted = state.jishu - count;
-    const std::int64_t hit = state.jizhong - hits;
+    const std::int64_t counted = state.jishu() - count;
+    const std::int64_t hit = state.jizhong() - hits;
     const bool didItsWork = right ? hit == presses && scene.keySounds == presses
                                   : hit == 0 && scene.errorSounds == presses;
     if (counted != presses || !didItsWork || !scene.steady(style))
@@ -169,7 +169,7 @@ void timerTick(benchmark::State& bench, Style style, Timer timer) {
         else
             call();
     };
-    const int count = trainer.state.jishu;
+    const int count = trainer.state.jishu();
     for (auto _ : bench) {
         scene.rig.clock.advance(tickSeconds);
         tick(Timer::Run, [&] { trainer.run.tickRun(); });
@@ -178,7 +178,7 @@ void timerTick(benchmark::State& bench, Style style, Timer timer) {
     }
 
     // Over a few hundred ticks at level 3 some characters must have landed and been replaced.
-    const bool fell = bench.iterations() < 1000 || trainer.state.jishu > count;
+    const bool fell = bench.iterations() < 1000 || trainer.state.jishu() > count;
     if (!fell || !scene.steady(style))
         bench.SkipWithError("the timers did not run a steady run");
 }

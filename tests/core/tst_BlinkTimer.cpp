@@ -115,7 +115,7 @@ private slots:
         int seen = 0;
         rig.blink.setEndOfRun([&] { ++seen; });
         rig.options.setTotal(0); // 10
-        rig.state.jishu = jishu;
+        rig.state.setJishu(jishu);
         rig.state.setRunning(running);
         rig.blink.tick();
         QCOMPARE(seen, calls);

@@ -215,7 +215,7 @@ private slots:
 
         // The run ended as usual and the program goes on.
         QVERIFY(!s.trainer.state.running());
-        QCOMPARE(s.trainer.state.jizhong, 1);
+        QCOMPARE(s.trainer.state.jizhong(), 1);
         if (fault == "limit") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadOnly));

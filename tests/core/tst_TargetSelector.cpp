@@ -74,7 +74,7 @@ private slots:
         rig.checkStyle(3);
         rig.checkSoundMode(1);
         rig.startRun(65);
-        rig.state.jishu = 51; // total 50
+        rig.state.setJishu(51); // total 50
         rig.state.hengzuobiao = 1234;
         rig.state.xialuobushu = 7;
         rig.falling.setFontPoints(42);
@@ -92,7 +92,7 @@ private slots:
         rig.startRun(0);
         for (int i = 0; i < 5; ++i)
             rig.selector.zifu();
-        rig.state.jishu = 100;
+        rig.state.setJishu(100);
         rig.selector.zifu();
         QCOMPARE(rig.random.reseeds, 6);
     }

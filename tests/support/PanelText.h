@@ -3,12 +3,10 @@
 #include "practice/LevelsAndTotals.h"
 #include "practice/PracticeState.h"
 
-// The text the statistics panel shows for a figure: the level and the total made from the
-// options, the other figures as the practice state holds them.
+// The text the statistics panel shows for the level or the total, made from the options. The
+// other figures are texts only in the panel itself (StatisticsPanel::text).
 inline QString panelText(const PracticeState& state, StatLabel label) {
-    if (label == StatLabel::Level)
-        return LevelsAndTotals::levelText(state.options());
-    if (label == StatLabel::Total)
-        return LevelsAndTotals::totalText(state.options());
-    return state.text(label);
+    Q_ASSERT(label == StatLabel::Level || label == StatLabel::Total);
+    return label == StatLabel::Level ? LevelsAndTotals::levelText(state.options())
+                                     : LevelsAndTotals::totalText(state.options());
 }

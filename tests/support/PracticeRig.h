@@ -30,8 +30,8 @@ struct PracticeRig {
 
     // A run in progress: count 1, no hits, the given target.
     void startRun(int target) {
-        state.jishu = 1;
-        state.jizhong = 0;
+        state.setJishu(1);
+        state.setJizhong(0);
         state.mubiao = target;
         state.setRunning(true);
     }

@@ -215,10 +215,10 @@ private:
             if (ms_ % timer.intervalMs == 0 && !tick(Step::Extra, timer.tick))
                 return false;
         if (trainer_.state.running() && ms_ > runStart_ && (ms_ - runStart_) % timerMs == 0) {
-            const int before = trainer_.state.jishu;
+            const int before = trainer_.state.jishu();
             if (!tick(Step::RunTick, [this] { trainer_.run.tickRun(); }))
                 return false;
-            tally_.landings += trainer_.state.jishu - before;
+            tally_.landings += trainer_.state.jishu() - before;
         }
         if (trainer_.run.countdownActive()) {
             if (!tick(Step::CountdownTick, [this] { trainer_.run.tickCountdown(); }))

@@ -8,6 +8,7 @@
 
 #include "app/SystemPlatform.h"
 #include "app/Trainer.h"
+#include "practice/StatisticsPanel.h"
 #include "web/NewsPopupTimer.h"
 #include "web/WebAddresses.h"
 #include "web/WebPage.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWidget>
 
 #include <memory>
 
@@ -57,6 +59,8 @@ struct DisturbedSession {
     std::unique_ptr<WebStrip> strip;
     std::unique_ptr<NewsPopupTimer> popupTimer;
     std::unique_ptr<Trainer> trainer;
+    QWidget window;
+    std::unique_ptr<StatisticsPanel> panel;
     std::unique_ptr<PracticeSession> session;
     int popupLoads = 0;
 
@@ -87,6 +91,7 @@ struct DisturbedSession {
                              popupTimer->watch(&popupPage);
                          });
         trainer = std::make_unique<Trainer>(platform);
+        panel = std::make_unique<StatisticsPanel>(&window, trainer->state, trainer->statistics);
         session = std::make_unique<PracticeSession>(*trainer, rig.clock, rig.inputBox, 7);
         session->addTimer(WebStrip::intervalMs, [this, flip] {
             flip();
@@ -112,8 +117,8 @@ struct DisturbedSession {
         QString line = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
                            .arg(session->now())
                            .arg(s.mubiao)
-                           .arg(s.jishu)
-                           .arg(s.jizhong)
+                           .arg(s.jishu())
+                           .arg(s.jizhong())
                            .arg(s.xialuobushu)
                            .arg(s.hengzuobiao)
                            .arg(s.running())
@@ -129,7 +134,7 @@ struct DisturbedSession {
         for (StatLabel label : {StatLabel::Level, StatLabel::Total, StatLabel::Seconds,
                                 StatLabel::Count, StatLabel::Hits, StatLabel::Accuracy,
                                 StatLabel::Minutes, StatLabel::Speed, StatLabel::Tenths})
-            line += QLatin1Char('|') + panelText(s, label);
+            line += QLatin1Char('|') + panel->text(label);
         return line.toUtf8();
     }
 };
@@ -213,7 +218,7 @@ private slots:
         countDown(rig, trainer);
         rig.channel(1).clear();
         trainer.keyInput.keyDown(keyFor(trainer.state.mubiao), 0);
-        QCOMPARE(trainer.state.jizhong, 1);
+        QCOMPARE(trainer.state.jizhong(), 1);
         QCOMPARE(rig.channel(1).plays, 0);
     }
 
@@ -232,6 +237,8 @@ private slots:
     void aFaultlessRunOfTenEndsAtTheTotalWithItsFiguresLeftOnThePanel() {
         TrainerRig rig;
         Trainer trainer(rig.platform());
+        QWidget window;
+        const StatisticsPanel panel(&window, trainer.state, trainer.statistics);
         startUp(trainer);
         trainer.menus.zongshu[0]->trigger();
         countDown(rig, trainer);
@@ -243,12 +250,12 @@ private slots:
         trainer.blink.tick();
         QVERIFY(!trainer.state.running());
         trainer.statistics.tick();
-        QCOMPARE(trainer.state.text(StatLabel::Count), QStringLiteral("10"));
-        QCOMPARE(trainer.state.text(StatLabel::Hits), QStringLiteral(" 10"));
-        QCOMPARE(trainer.state.text(StatLabel::Accuracy), QStringLiteral(" 100"));
+        QCOMPARE(panel.text(StatLabel::Count), QStringLiteral("10"));
+        QCOMPARE(panel.text(StatLabel::Hits), QStringLiteral(" 10"));
+        QCOMPARE(panel.text(StatLabel::Accuracy), QStringLiteral(" 100"));
         // Stopped: further keys count nothing.
         trainer.keyInput.keyDown(keyFor(trainer.state.mubiao), 0);
-        QCOMPARE(trainer.state.jizhong, 10);
+        QCOMPARE(trainer.state.jizhong(), 10);
     }
 
     void startingARunStopsTheRecitationFirstAndReadiesTheKeySound() {

@@ -42,6 +42,10 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
     });
     blink.setEndOfRun([this] { run.stop(); });
     statistics.setAfterTick([this] { fingers.tick(); });
+    statistics.setAfterTickBusy([this] { return fingers.blinking(); });
+    connect(&options, &Options::zhifaChanged, &statistics, &StatisticsTicker::wake);
+    statistics.setClock(*platform_.clock);
+    blink.setClock(*platform_.clock);
     keyInput.setOpenFileMenu([this] { emit fileMenuRequested(); });
 
     // The run's per-key figures come from the key handler and target selection; the record is

@@ -37,7 +37,7 @@ public:
     explicit Trainer(const Platform& platform, QObject* parent = nullptr);
 
     // The part of the window's load step that concerns the trainer: the key-sound and error
-    // channels get their start-up files, the falling character is emptied, and the always-on
+    // channels get their start-up files, the falling character is emptied, and the redraw
     // timers and the deferred start are started.
     void load();
 

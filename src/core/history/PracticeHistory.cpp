@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "practice/NumberText.h"
 #include "practice/PracticeState.h"
+#include "practice/RunClock.h"
 #include "settings/Options.h"
 
 #include <cmath>
@@ -36,7 +37,7 @@ void PracticeHistory::runEnded() {
     if (!recorder_.active())
         return;
     QList<KeyFigures> keys = recorder_.finish();
-    if (state_.jishu < 2)
+    if (state_.jishu() < 2)
         return;
     RunRecord record = summaryNow();
     record.keys = std::move(keys);
@@ -47,7 +48,6 @@ void PracticeHistory::runEnded() {
 }
 
 RunRecord PracticeHistory::summaryNow() const {
-    using NumberText::leadingNumber;
     using NumberText::roundHalfEven;
 
     RunRecord r;
@@ -62,15 +62,15 @@ RunRecord PracticeHistory::summaryNow() const {
     // The figures the statistics panel shows for the run, by its own rules: the count capped at
     // the total, which then also becomes the divisor of the accuracy, and the time as the run
     // clock shows it, to the tenth of a second.
-    const bool withinTotal = state_.jishu <= r.total;
-    r.count = int(withinTotal ? state_.jishu : r.total);
-    r.hits = state_.jizhong;
-    const double divisor = withinTotal ? state_.jishu : r.total;
-    r.accuracy = divisor > 0 ? int(roundHalfEven(state_.jizhong / divisor * 100)) : 0;
-    const double minutes = leadingNumber(state_.text(StatLabel::Minutes)) +
-                           leadingNumber(state_.text(StatLabel::Seconds)) / 60 +
-                           leadingNumber(state_.text(StatLabel::Tenths)) / 600;
+    const int jishu = state_.jishu();
+    const int jizhong = state_.jizhong();
+    const bool withinTotal = jishu <= r.total;
+    r.count = int(withinTotal ? jishu : r.total);
+    r.hits = jizhong;
+    const double divisor = withinTotal ? jishu : r.total;
+    r.accuracy = divisor > 0 ? int(roundHalfEven(jizhong / divisor * 100)) : 0;
+    const double minutes = RunClock::reading(state_.elapsed()).inMinutes();
     r.seconds = std::round(minutes * 600) / 10;
-    r.speed = minutes > 0 ? int(roundHalfEven(state_.jizhong / minutes)) : 0;
+    r.speed = minutes > 0 ? int(roundHalfEven(jizhong / minutes)) : 0;
     return r;
 }

@@ -30,6 +30,10 @@ bool FingerIndicators::shiftLit(int i) const {
     return i >= 0 && i < int(shifts_.size()) && shifts_[std::size_t(i)];
 }
 
+bool FingerIndicators::blinking() const {
+    return options_.zhifa() && state_.running();
+}
+
 void FingerIndicators::tick() {
     std::array<bool, 8> fingers{};
     std::array<bool, 2> shifts{};

@@ -17,6 +17,8 @@ public:
 
     // The finger step of each statistics tick.
     void tick();
+    // Whether the next tick could show something else: only while the hint blinks in a run.
+    bool blinking() const;
 
     // Finger buttons 0..7: left little, ring, middle, index, right index, middle, ring, little.
     bool fingerLit(int i) const;

@@ -39,12 +39,12 @@ void KeyInput::keyDown(int code, int state) {
     if (shiftAware && (code == 16 || code == 20))
         return;
 
-    ++state_.jishu;
+    state_.setJishu(state_.jishu() + 1);
     const bool correct = KeyChecker::isCorrect(shiftAware, state_.mubiao, code, state);
     if (recorder_)
         recorder_->pressed(state_.mubiao, code, state, shiftAware, correct);
     if (correct) {
-        ++state_.jizhong;
+        state_.setJizhong(state_.jizhong() + 1);
         selector_.zifu();
         // In spoken mode zifu has just named the next target on this channel.
         const int mode = options_.shengyin();

@@ -3,14 +3,27 @@
 #include "settings/Options.h"
 
 PracticeState::PracticeState(const Options& options, QObject* parent)
-    : QObject(parent), options_(options) {
-    texts_[index(StatLabel::Seconds)] = QStringLiteral("00");
-    texts_[index(StatLabel::Count)] = QStringLiteral("0");
-    texts_[index(StatLabel::Hits)] = QStringLiteral("0");
-    texts_[index(StatLabel::Accuracy)] = QStringLiteral("0");
-    texts_[index(StatLabel::Minutes)] = QStringLiteral("00");
-    texts_[index(StatLabel::Speed)] = QStringLiteral("0");
-    texts_[index(StatLabel::Tenths)] = QStringLiteral("0");
+    : QObject(parent), options_(options) {}
+
+void PracticeState::setJishu(int jishu) {
+    if (jishu_ == jishu)
+        return;
+    jishu_ = jishu;
+    emit jishuChanged(jishu);
+}
+
+void PracticeState::setJizhong(int jizhong) {
+    if (jizhong_ == jizhong)
+        return;
+    jizhong_ = jizhong;
+    emit jizhongChanged(jizhong);
+}
+
+void PracticeState::setElapsed(double seconds) {
+    if (elapsed_ == seconds)
+        return;
+    elapsed_ = seconds;
+    emit elapsedChanged(seconds);
 }
 
 void PracticeState::setRunning(bool on) {
@@ -18,15 +31,6 @@ void PracticeState::setRunning(bool on) {
         return;
     running_ = on;
     emit runningChanged(on);
-}
-
-void PracticeState::setText(StatLabel label, const QString& text) {
-    QString& slot = texts_[index(label)];
-    if (slot == text)
-        return;
-    slot = text;
-    ++textRevision_;
-    emit textChanged(label);
 }
 
 double PracticeState::level() const {
