@@ -23,17 +23,16 @@ void TargetSelector::zifu() {
     if (state_.runComplete())
         return;
 
-    const int style = options_.fengge();
-    const auto styleChecked = [style](int i) { return i == style; };
+    const TargetSet set = TargetSets::forStyle(options_.fengge());
     // Every set is non-empty, so rejected draws simply repeat until one belongs to it; each
     // code of the set is then equally likely.
     int code = 0;
     if (weights_ && weights_->active()) {
-        code = weights_->draw(TargetSets::forCheckedStyle(styleChecked), random_.next());
+        code = weights_->draw(set, random_.next());
     } else {
         do {
             code = std::min(126, int(std::floor(random_.next() * 127)));
-        } while (!TargetSets::contains(TargetSets::forCheckedStyle(styleChecked), code));
+        } while (!TargetSets::contains(set, code));
     }
     state_.mubiao = code;
 
