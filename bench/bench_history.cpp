@@ -11,7 +11,7 @@
 #include "history/PracticeHistory.h"
 #include "history/RecordFile.h"
 #include "platform/DataFolder.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 
 #include <QApplication>

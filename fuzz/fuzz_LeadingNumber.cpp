@@ -1,7 +1,7 @@
 // Arbitrary text through the leading-number parse and the settings index reading. The input is
 // taken once as UTF-8 and once as raw UTF-16 code units (unpaired surrogates included).
 
-#include "practice/NumberText.h"
+#include "settings/NumberText.h"
 #include "settings/SettingsFile.h"
 
 #include <QString>

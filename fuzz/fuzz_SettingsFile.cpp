@@ -11,7 +11,7 @@
 #include "app/Trainer.h"
 #include "platform/Platform.h"
 #include "practice/LevelsAndTotals.h"
-#include "practice/NumberText.h"
+#include "settings/NumberText.h"
 #include "settings/SettingsFile.h"
 
 #include <QAction>

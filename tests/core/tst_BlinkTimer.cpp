@@ -3,7 +3,7 @@
 #include "keyboard/BlinkTimer.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardModel.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 
 #include <QSignalSpy>

@@ -5,7 +5,7 @@
 #include "menus/MenuTree.h"
 #include "platform/DataFolder.h"
 #include "platform/ProgramFolder.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/DefaultSettings.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundSwitches.h"

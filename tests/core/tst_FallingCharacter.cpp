@@ -4,7 +4,7 @@
 
 #include "keyboard/FallingCharacter.h"
 #include "keyboard/KeyTable.h"
-#include "practice/NumberText.h"
+#include "settings/NumberText.h"
 
 #include <QTest>
 

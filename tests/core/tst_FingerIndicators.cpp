@@ -1,7 +1,7 @@
 #include "TestRegistry.h"
 
 #include "practice/FingerIndicators.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #include "TestRegistry.h"
 
-#include "practice/KeyChecker.h"
+#include "keyboard/KeyChecker.h"
 
 #include <QTest>
 

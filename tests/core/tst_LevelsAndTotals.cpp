@@ -4,7 +4,7 @@
 
 #include "menus/MenuTree.h"
 #include "practice/LevelsAndTotals.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "TestRegistry.h"
 
-#include "practice/NumberText.h"
+#include "settings/NumberText.h"
 
 #include <QTest>
 

@@ -6,8 +6,8 @@
 #include "keyboard/BlinkTimer.h"
 #include "keyboard/FallingCharacter.h"
 #include "keyboard/KeyboardModel.h"
-#include "practice/RunClock.h"
 #include "practice/RunController.h"
+#include "run/RunClock.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -3,7 +3,7 @@
 #include "RecordingSoundChannel.h"
 #include "menus/MenuTree.h"
 #include "platform/ProgramFolder.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 #include "sound/WubiMnemonics.h"
 

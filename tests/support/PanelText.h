@@ -1,7 +1,7 @@
 #pragma once
 
 #include "practice/LevelsAndTotals.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 
 // The text the statistics panel shows for the level or the total, made from the options. The
 // other figures are texts only in the panel itself (StatisticsPanel::text).

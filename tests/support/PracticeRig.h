@@ -7,7 +7,7 @@
 #include "keyboard/TargetSelector.h"
 #include "menus/MenuTree.h"
 #include "platform/ProgramFolder.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 
 // The practice state, the options and target choice wired together with fakes, as the main

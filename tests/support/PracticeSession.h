@@ -4,8 +4,8 @@
 #include "FakeDialogs.h"
 
 #include "app/Trainer.h"
+#include "keyboard/KeyChecker.h"
 #include "menus/MenuTree.h"
-#include "practice/KeyChecker.h"
 
 #include <QAction>
 

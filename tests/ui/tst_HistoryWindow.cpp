@@ -102,15 +102,14 @@ private slots:
     void theFileMenuOpensTheHistoryBesideTheRunningPracticeAndItFollowsNewRuns() {
         Prepared p;
         Form1 form(p.rig.platform());
+        Trainer& t = form.trainer();
         QMenu* file = form.popupMenus().wenjian();
         const QList<QAction*> items = file->actions();
         QCOMPARE(items.size(), 5);
-        QCOMPARE(items[2]->text(), QStringLiteral("练习记录(&R)..."));
+        QCOMPARE(items[2], t.menus.lianxijilu);
         QVERIFY(items[3]->isSeparator());
-        QCOMPARE(form.popupMenus().xuanxiang()->actions().last()->text(),
-                 QStringLiteral("重点练习易错键(&W)"));
+        QCOMPARE(form.popupMenus().xuanxiang()->actions().last(), t.menus.yicuojian);
 
-        Trainer& t = form.trainer();
         t.run.start();
         p.rig.clock.advance(5.125);
         t.run.tickCountdown();

@@ -3,7 +3,7 @@
 #include "TrainerRig.h"
 
 #include "app/Form1.h"
-#include "practice/KeyChecker.h"
+#include "keyboard/KeyChecker.h"
 
 #include <QAction>
 #include <QImage>

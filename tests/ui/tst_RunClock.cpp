@@ -2,10 +2,10 @@
 
 #include "FakeClock.h"
 
-#include "practice/PracticeState.h"
-#include "practice/RunClock.h"
 #include "practice/StatisticsPanel.h"
 #include "practice/StatisticsTicker.h"
+#include "run/PracticeState.h"
+#include "run/RunClock.h"
 #include "settings/Options.h"
 
 #include <QTest>

@@ -1,10 +1,10 @@
 #include "TestRegistry.h"
 
 #include "practice/LevelsAndTotals.h"
-#include "practice/NumberText.h"
-#include "practice/PracticeState.h"
 #include "practice/StatisticsPanel.h"
 #include "practice/StatisticsTicker.h"
+#include "run/PracticeState.h"
+#include "settings/NumberText.h"
 #include "settings/Options.h"
 
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "keyboard/DisplayStyles.h"
 #include "platform/Clock.h"
-#include "practice/NumberText.h"
-#include "practice/PracticeState.h"
-#include "practice/RunClock.h"
+#include "run/PracticeState.h"
+#include "run/RunClock.h"
+#include "settings/NumberText.h"
 #include "settings/Options.h"
 
 #include <cmath>

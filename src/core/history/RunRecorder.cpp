@@ -1,7 +1,7 @@
 #include "history/RunRecorder.h"
 
+#include "keyboard/KeyChecker.h"
 #include "platform/Clock.h"
-#include "practice/KeyChecker.h"
 
 #include <algorithm>
 #include <cmath>

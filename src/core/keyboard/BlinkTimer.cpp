@@ -2,7 +2,7 @@
 
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardModel.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 
 BlinkTimer::BlinkTimer(PracticeState& state, KeyboardModel& keyboard, QObject* parent)
     : QObject(parent), state_(state), keyboard_(keyboard), timer3_(tickMs, this) {

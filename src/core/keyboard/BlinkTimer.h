@@ -1,7 +1,7 @@
 #pragma once
 
 #include "keyboard/KeyTable.h"
-#include "practice/OnDemandTimer.h"
+#include "run/OnDemandTimer.h"
 
 #include <QObject>
 

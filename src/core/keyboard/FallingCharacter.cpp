@@ -3,7 +3,7 @@
 #include "keyboard/FallingLabel.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/TargetSelector.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 
 FallingCharacter::FallingCharacter(PracticeState& state, FallingLabel& label,
                                    TargetSelector& selector)

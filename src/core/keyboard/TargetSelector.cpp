@@ -7,7 +7,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/RandomSource.h"
 #include "platform/SoundChannel.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 
 #include <cmath>

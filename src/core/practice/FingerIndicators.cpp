@@ -1,7 +1,7 @@
 #include "practice/FingerIndicators.h"
 
 #include "keyboard/KeyTable.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "practice/KeyInput.h"
 
 #include "history/RunRecorder.h"
+#include "keyboard/KeyChecker.h"
 #include "keyboard/TargetSelector.h"
 #include "platform/SoundChannel.h"
-#include "practice/KeyChecker.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 
 KeyInput::KeyInput(PracticeState& state, const Options& options, TargetSelector& selector,

@@ -1,7 +1,7 @@
 #include "practice/LevelsAndTotals.h"
 
 #include "platform/InputBox.h"
-#include "practice/NumberText.h"
+#include "settings/NumberText.h"
 #include "settings/Options.h"
 
 const QString LevelsAndTotals::customPrompt = QStringLiteral("请输入字符总数(10-99999之间)");

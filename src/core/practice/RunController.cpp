@@ -4,9 +4,9 @@
 #include "keyboard/FallingLabel.h"
 #include "keyboard/TargetSelector.h"
 #include "platform/Clock.h"
-#include "practice/NumberText.h"
-#include "practice/PracticeState.h"
-#include "practice/RunClock.h"
+#include "run/PracticeState.h"
+#include "run/RunClock.h"
+#include "settings/NumberText.h"
 
 #include <algorithm>
 #include <array>

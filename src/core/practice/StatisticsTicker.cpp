@@ -1,6 +1,6 @@
 #include "practice/StatisticsTicker.h"
 
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 
 StatisticsTicker::StatisticsTicker(PracticeState& state, QObject* parent)

@@ -1,6 +1,6 @@
 #include "settings/SettingsFile.h"
 
-#include "practice/NumberText.h"
+#include "settings/NumberText.h"
 
 #include <QFile>
 #include <QFileInfo>

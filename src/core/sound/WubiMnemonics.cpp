@@ -2,7 +2,7 @@
 
 #include "platform/ProgramFolder.h"
 #include "platform/SoundChannel.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 #include "settings/Options.h"
 #include "sound/WubiTables.h"
 

@@ -3,9 +3,9 @@
 #include "look/SongFont.h"
 #include "look/Twips.h"
 #include "practice/LevelsAndTotals.h"
-#include "practice/NumberText.h"
-#include "practice/RunClock.h"
 #include "practice/StatisticsTicker.h"
+#include "run/RunClock.h"
+#include "settings/NumberText.h"
 #include "settings/Options.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 
 #include <QMap>
 #include <QObject>

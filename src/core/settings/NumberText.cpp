@@ -1,4 +1,4 @@
-#include "practice/NumberText.h"
+#include "settings/NumberText.h"
 
 #include <cmath>
 

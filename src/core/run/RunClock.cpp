@@ -1,7 +1,7 @@
-#include "practice/RunClock.h"
+#include "run/RunClock.h"
 
 #include "platform/Clock.h"
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "practice/KeyChecker.h"
+#include "keyboard/KeyChecker.h"
 
 #include "keyboard/KeyTable.h"
 

@@ -1,4 +1,4 @@
-#include "practice/PracticeState.h"
+#include "run/PracticeState.h"
 
 #include "settings/Options.h"
 

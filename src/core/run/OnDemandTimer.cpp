@@ -1,4 +1,4 @@
-#include "practice/OnDemandTimer.h"
+#include "run/OnDemandTimer.h"
 
 #include "platform/Clock.h"
 
