@@ -6,12 +6,12 @@
 //   build/release/bench/bench_history [runs]          (offscreen unless QT_QPA_PLATFORM is set)
 
 #include "FakeClock.h"
-#include "app/DataFolder.h"
-#include "app/MenuTree.h"
 #include "history/ChartModule.h"
 #include "history/HistoryWindow.h"
 #include "history/PracticeHistory.h"
 #include "history/RecordFile.h"
+#include "menus/MenuTree.h"
+#include "platform/DataFolder.h"
 #include "practice/PracticeState.h"
 
 #include <QApplication>

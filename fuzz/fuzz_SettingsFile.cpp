@@ -8,8 +8,8 @@
 #include "FakeRandom.h"
 #include "RecordingSoundChannel.h"
 
-#include "app/Platform.h"
 #include "app/Trainer.h"
+#include "platform/Platform.h"
 #include "practice/LevelsAndTotals.h"
 #include "practice/NumberText.h"
 #include "settings/SettingsFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/Clock.h"
+#include "platform/Clock.h"
 
 // A clock that moves only when the test moves it.
 class FakeClock final : public Clock {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/InputBox.h"
-#include "app/MessageBox.h"
-#include "app/Shell.h"
-#include "web/ConnectionCheck.h"
+#include "platform/ConnectionCheck.h"
+#include "platform/InputBox.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
 
 #include <QStringList>
 

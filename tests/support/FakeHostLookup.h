@@ -1,6 +1,6 @@
 #pragma once
 
-#include "web/HostLookup.h"
+#include "platform/HostLookup.h"
 
 #include <QMetaObject>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/RandomSource.h"
+#include "platform/RandomSource.h"
 
 #include <QList>
 

@@ -3,10 +3,10 @@
 #include "FakeRandom.h"
 #include "RecordingSoundChannel.h"
 
-#include "app/MenuTree.h"
-#include "app/ProgramFolder.h"
 #include "keyboard/FallingLabel.h"
 #include "keyboard/TargetSelector.h"
+#include "menus/MenuTree.h"
+#include "platform/ProgramFolder.h"
 #include "practice/PracticeState.h"
 
 #include <QAction>

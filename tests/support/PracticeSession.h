@@ -3,8 +3,8 @@
 #include "FakeClock.h"
 #include "FakeDialogs.h"
 
-#include "app/MenuTree.h"
 #include "app/Trainer.h"
+#include "menus/MenuTree.h"
 #include "practice/KeyChecker.h"
 
 #include <QAction>

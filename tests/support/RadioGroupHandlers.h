@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MenuTree.h"
+#include "menus/MenuTree.h"
 #include "settings/GroupHandlers.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/SoundChannel.h"
+#include "platform/SoundChannel.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/SoundChannel.h"
+#include "platform/SoundChannel.h"
 
 // A channel that can load nothing, as one whose files are missing or unreadable: it forgets
 // every file it is given and never makes a sound.

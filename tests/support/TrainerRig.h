@@ -6,7 +6,7 @@
 #include "FakeRandom.h"
 #include "RecordingSoundChannel.h"
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFile>

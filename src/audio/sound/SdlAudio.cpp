@@ -1,0 +1,168 @@
+#include "sound/SdlAudio.h"
+
+#include "platform/Diagnostics.h"
+
+namespace {
+
+// Sounds up to this size (about a second and a half of decoded audio) stay decoded when no
+// channel holds them: key names and effects come back on every keystroke. Mnemonics, music and
+// recitations are decoded again when next asked for, which keeps memory small.
+constexpr Uint32 keptChunkBytes = 256 * 1024;
+
+// The sound pack is recorded at 22050 Hz: mixing at that rate loses nothing and does half the
+// work, and decoded sounds take half the memory, of 44100 Hz. The mixing thread wakes once per
+// buffer for as long as the device is open: 1024 samples (46 ms) keep a keystroke's sound
+// prompt while waking half as often as 512 would.
+constexpr int sampleRate = 22050;
+constexpr int bufferSamples = 1024;
+
+} // namespace
+
+SdlAudio::SdlAudio() {
+    silence_.setSingleShot(true);
+    silence_.setInterval(closeAfterSilenceMs);
+    connect(&silence_, &QTimer::timeout, this, &SdlAudio::closeIfSilent);
+}
+
+SdlAudio::~SdlAudio() {
+    close();
+    if (sdl_.isLoaded())
+        freeAll();
+}
+
+bool SdlAudio::open() {
+    openFailed_ = false;
+    return openForPlay();
+}
+
+bool SdlAudio::openForPlay() {
+    if (open_)
+        return true;
+    if (openFailed_)
+        return false;
+    if (!sdl_.load()) {
+        qCWarning(lcAudio) << "SDL_mixer could not be loaded; the trainer stays silent";
+        openFailed_ = true;
+        return false;
+    }
+    sdl_.setMainReady();
+    // SDL would otherwise catch SIGINT and SIGTERM and turn them into quit events that this
+    // program never reads: it could then no longer be ended from outside.
+    sdl_.setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl_.initSubSystem(SDL_INIT_AUDIO) != 0) {
+        qCWarning(lcAudio) << "no audio subsystem; the trainer stays silent";
+        openFailed_ = true;
+        return false;
+    }
+    if (sdl_.openAudio(sampleRate, MIX_DEFAULT_FORMAT, 2, bufferSamples) != 0) {
+        qCWarning(lcAudio) << "the audio device did not open; the trainer stays silent";
+        sdl_.quitSubSystem(SDL_INIT_AUDIO);
+        openFailed_ = true;
+        return false;
+    }
+    sdl_.allocateChannels(channelCount);
+    open_ = true;
+    // Another device may mix in another format: sounds converted for the old one must go.
+    DeviceFormat format;
+    sdl_.queryFormat(&format.frequency, &format.format, &format.channels);
+    if (!(format == decodedFor_))
+        freeAll();
+    decodedFor_ = format;
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+        it->failed = false;
+        if (it->holders > 0)
+            decode(*it, it.key());
+    }
+    silence_.start();
+    return true;
+}
+
+void SdlAudio::close() {
+    silence_.stop();
+    if (!open_)
+        return;
+    sdl_.haltChannel(-1);
+    sdl_.closeAudio();
+    sdl_.quitSubSystem(SDL_INIT_AUDIO);
+    open_ = false;
+}
+
+void SdlAudio::closeIfSilent() {
+    if (!open_)
+        return;
+    if (sdl_.playing(-1) > 0)
+        silence_.start(); // music or a recitation: look again later
+    else
+        close();
+}
+
+void SdlAudio::played() {
+    if (open_)
+        silence_.start();
+}
+
+void SdlAudio::hold(const QString& path) {
+    if (path.isEmpty())
+        return;
+    Entry& entry = entries_[path];
+    ++entry.holders;
+    if (open_)
+        decode(entry, path);
+}
+
+void SdlAudio::release(const QString& path) {
+    const auto it = entries_.find(path);
+    if (it == entries_.end() || it->holders == 0)
+        return;
+    if (--it->holders > 0)
+        return;
+    if (it->chunk && it->chunk->alen <= keptChunkBytes)
+        return;
+    freeChunk(it->chunk);
+    entries_.erase(it);
+}
+
+Mix_Chunk* SdlAudio::chunk(const QString& path) {
+    if (!open_ || path.isEmpty())
+        return nullptr;
+    Entry& entry = entries_[path];
+    decode(entry, path);
+    return entry.chunk;
+}
+
+void SdlAudio::decode(Entry& entry, const QString& path) {
+    if (entry.chunk || entry.failed)
+        return;
+    // The format is told by the content: the files carry no extension. SDL takes UTF-8 paths on
+    // every platform.
+    SDL_RWops* file = sdl_.rwFromFile(path.toUtf8().constData(), "rb");
+    entry.chunk = file ? sdl_.loadWavRw(file, 1) : nullptr;
+    entry.failed = entry.chunk == nullptr;
+    if (entry.failed)
+        qCWarning(lcSound) << "sound file unreadable:" << path;
+}
+
+void SdlAudio::freeChunk(Mix_Chunk* chunk) {
+    if (!chunk)
+        return;
+    // A channel may still be sounding it (a file let go of without a halt): silence it first.
+    if (open_) {
+        for (int channel = 0; channel < channelCount; ++channel) {
+            if (sdl_.playing(channel) && sdl_.getChunk(channel) == chunk)
+                sdl_.haltChannel(channel);
+        }
+    }
+    sdl_.freeChunk(chunk);
+}
+
+void SdlAudio::freeAll() {
+    for (auto it = entries_.begin(); it != entries_.end();) {
+        freeChunk(it->chunk);
+        it->chunk = nullptr;
+        it->failed = false;
+        if (it->holders > 0)
+            ++it;
+        else
+            it = entries_.erase(it);
+    }
+}

@@ -1,0 +1,114 @@
+#include "app/Trainer.h"
+
+#include "keyboard/KeyLayout.h"
+#include "platform/SoundChannel.h"
+
+#include <QAction>
+
+namespace {
+
+// The application's title, as dialogs of the program show it.
+const QString appTitle = QStringLiteral("Keyvora");
+
+} // namespace
+
+Trainer::Trainer(const Platform& platform, QObject* parent)
+    : QObject(parent), platform_(platform), styles(menus),
+      selector(state, menus, falling, *platform_.random, channel(1), platform_.folder),
+      runClock(state, *platform_.clock), fallingCharacter(state, falling, selector),
+      run(state, falling, selector, runClock, fallingCharacter, *platform_.clock),
+      blink(state, keyboard), statistics(state), fingers(state, menus),
+      levels(state, menus, *platform_.inputBox, appTitle),
+      keyInput(state, menus, selector, channel(1), channel(2)),
+      keySounds(menus, channel(1), platform_.folder), switches(menus, channel(4), platform_.folder),
+      wubi(menus, state, channel(3), channel(4), platform_.folder,
+           [](int keyIndex) {
+               const KeyLayout::Cap* cap = KeyLayout::capOf(keyIndex);
+               return cap ? cap->caption : QString();
+           }),
+      settings(menus, platform_.data, restoreHandlers()),
+      defaults(menus, menuHandlers(), {&channel(1), &channel(2), &channel(3), &channel(4)}),
+      deferredStart(
+          [this] {
+              settings.shujukucaidan();
+              history.option().restore();
+          },
+          switches),
+      help(platform_.folder, *platform_.shell, *platform_.messageBox),
+      history(state, menus, platform_.data, *platform_.clock) {
+    run.setBeforeStart([this] {
+        if (wubi.reciting())
+            wubi.toggleRecitation();
+        keyInput.prepareSounds();
+    });
+    blink.setEndOfRun([this] { run.stop(); });
+    statistics.setAfterTick([this] { fingers.tick(); });
+    keyInput.setOpenFileMenu([this] { emit fileMenuRequested(); });
+
+    // The run's per-key figures come from the key handler and target selection; the record is
+    // written when the running flag goes off, never on the key path.
+    keyInput.setRecorder(&history.recorder());
+    selector.setOnChosen([this](int code) { history.recorder().shown(code); });
+    selector.setWeights(&history.weakKeys());
+    history.setRecitationEdition([this] {
+        if (!wubi.reciting())
+            return 0;
+        return menus.banci1.size() > 1 && menus.banci1[0]->isChecked() ? 86 : 98;
+    });
+    connect(&state, &PracticeState::runningChanged, this, [this](bool running) {
+        if (running)
+            history.runStarted();
+        else
+            history.runEnded();
+    });
+    wireMenus();
+}
+
+GroupHandlers Trainer::restoreHandlers() {
+    GroupHandlers handlers;
+    handlers.fengge1 = [this](int i) { styles.choose(i); };
+    handlers.shengyin1 = [this](int i) { keySounds.choose(i); };
+    handlers.jibie = [this](int i) { levels.chooseLevel(i); };
+    handlers.zongshu = [this](int i) { levels.chooseTotal(i, true); };
+    return handlers;
+}
+
+GroupHandlers Trainer::menuHandlers() {
+    GroupHandlers handlers = restoreHandlers();
+    handlers.zongshu = [this](int i) { levels.chooseTotal(i, false); };
+    return handlers;
+}
+
+void Trainer::wireMenus() {
+    MenuTree::onChosen(menus.jijiankaishi, this, [this] { run.start(); });
+    MenuTree::onChosen(menus.jijiantingzhi, this, [this] { run.stop(); });
+    MenuTree::onChosen(menus.tuichu, this, [this] { emit exitRequested(); });
+    MenuTree::onChosen(menus.fengge1, this, [this](int i) { styles.choose(i); });
+    MenuTree::onChosen(menus.shengyin1, this, [this](int i) { keySounds.choose(i); });
+    MenuTree::onChosen(menus.jibie, this, [this](int i) { levels.chooseLevel(i); });
+    MenuTree::onChosen(menus.zongshu, this, [this](int i) { levels.chooseTotal(i, false); });
+    MenuTree::onChosen(menus.zhifa, this, [this] { defaults.zhifa(); });
+    MenuTree::onChosen(menus.cuowushengyin, this, [this] { switches.toggleErrorSound(); });
+    MenuTree::onChosen(menus.beijingyinyue, this, [this] { switches.toggleMusic(); });
+    MenuTree::onChosen(menus.bofangwubi, this, [this] { wubi.toggleRecitation(); });
+    MenuTree::onChosen(menus.banci1, this, [this](int i) { wubi.chooseEdition(i); });
+    MenuTree::onChosen(menus.huifu, this, [this] { defaults.huifu(); });
+    MenuTree::onChosen(menus.lianxijilu, this, [this] { emit historyRequested(); });
+    MenuTree::onChosen(menus.yicuojian, this, [this] { history.option().toggle(); });
+    MenuTree::onChosen(menus.bangzhu1, this, [this](int i) { help.choose(i); });
+}
+
+void Trainer::load() {
+    channel(1).setFile(platform_.folder.file(QStringLiteral("声音/音效/音效1")));
+    channel(2).setFile(platform_.folder.file(QStringLiteral("声音/音效/击键错误")));
+    falling.setTop(0);
+    falling.setCaption(QString());
+    statistics.start();
+    blink.start();
+    deferredStart.start();
+}
+
+void Trainer::unload() {
+    settings.jiyicaidan();
+    history.runEnded();
+}

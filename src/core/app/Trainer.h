@@ -1,0 +1,91 @@
+#pragma once
+
+#include "history/PracticeHistory.h"
+#include "keyboard/BlinkTimer.h"
+#include "keyboard/DisplayStyles.h"
+#include "keyboard/FallingCharacter.h"
+#include "keyboard/FallingLabel.h"
+#include "keyboard/KeyboardModel.h"
+#include "keyboard/TargetSelector.h"
+#include "menus/MenuTree.h"
+#include "platform/Platform.h"
+#include "practice/FingerIndicators.h"
+#include "practice/KeyInput.h"
+#include "practice/LevelsAndTotals.h"
+#include "practice/PracticeState.h"
+#include "practice/RunClock.h"
+#include "practice/RunController.h"
+#include "practice/StatisticsTicker.h"
+#include "settings/DefaultSettings.h"
+#include "settings/GroupHandlers.h"
+#include "settings/SettingsStore.h"
+#include "sound/DeferredStart.h"
+#include "sound/KeySounds.h"
+#include "sound/SoundSwitches.h"
+#include "sound/WubiMnemonics.h"
+#include "web/HelpMenu.h"
+
+#include <QObject>
+
+// Everything the trainer does that needs no window: the option state in the menu tree, the
+// practice state, and the controllers that advance them, wired to the menu items. The main
+// window adds the panels that show all this; tests drive it directly.
+class Trainer : public QObject {
+    Q_OBJECT
+public:
+    explicit Trainer(const Platform& platform, QObject* parent = nullptr);
+
+    // The part of the window's load step that concerns the trainer: the key-sound and error
+    // channels get their start-up files, the falling character is emptied, and the always-on
+    // timers and the deferred start are started.
+    void load();
+
+    // The part of the unload step that concerns the trainer: the settings are saved, and a run
+    // still going is recorded as if it had been stopped.
+    void unload();
+
+    const Platform& platform() const { return platform_; }
+    SoundChannel& channel(int number) const { return *platform_.channels[std::size_t(number - 1)]; }
+
+    // The settings restore calls the same handlers the menu calls; the total handler is told it
+    // is the restore, so the custom total comes back as 99 without a prompt.
+    GroupHandlers restoreHandlers();
+    GroupHandlers menuHandlers();
+
+signals:
+    // Alt+A asks for the file menu at the pointer.
+    void fileMenuRequested();
+    // "退出(&X)" was chosen.
+    void exitRequested();
+    // "练习记录(&R)..." was chosen.
+    void historyRequested();
+
+private:
+    void wireMenus();
+
+    Platform platform_;
+
+public:
+    MenuTree menus;
+    PracticeState state;
+    KeyboardModel keyboard;
+    FallingLabel falling;
+    DisplayStyles styles;
+    TargetSelector selector;
+    RunClock runClock;
+    FallingCharacter fallingCharacter;
+    RunController run;
+    BlinkTimer blink;
+    StatisticsTicker statistics;
+    FingerIndicators fingers;
+    LevelsAndTotals levels;
+    KeyInput keyInput;
+    KeySounds keySounds;
+    SoundSwitches switches;
+    WubiMnemonics wubi;
+    SettingsStore settings;
+    DefaultSettings defaults;
+    DeferredStart deferredStart;
+    HelpMenu help;
+    PracticeHistory history;
+};

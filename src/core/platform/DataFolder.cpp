@@ -1,0 +1,33 @@
+#include "platform/DataFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace {
+
+// Permission bits do not tell the whole truth (access control lists, read-only mounts, a
+// privileged user), so the folder is asked the real question: can a file be made in it?
+bool canCreateFileIn(const QString& folder) {
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(folder + QStringLiteral("/.keyvora-probe-XXXXXX"));
+    return probe.open(); // removed again when the probe goes
+}
+
+} // namespace
+
+DataFolder DataFolder::choose(const QString& programFolder, const QString& usersOwnFolder) {
+    const ProgramFolder program(programFolder);
+    if (usersOwnFolder.isEmpty() ||
+        canCreateFileIn(QDir::fromNativeSeparators(program.file(settingsFolderName()))))
+        return DataFolder(programFolder, Place::BesideProgram);
+    return DataFolder(usersOwnFolder, Place::UsersOwn);
+}
+
+QString DataFolder::fileForWriting(const QString& relative) const {
+    const QString path = file(relative);
+    if (place_ == Place::UsersOwn)
+        QDir().mkpath(QFileInfo(path).absolutePath());
+    return path;
+}

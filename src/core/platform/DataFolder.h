@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/ProgramFolder.h"
+
+#include <QString>
+
+// The folder that holds what the program writes: the settings folder 数据库 (settings file
+// "Keyvora", practice records) and the web strip's record "gg.jl", laid out below it as they
+// would lie beside the program. A copy run from its own folder keeps them there; an installed
+// program keeps each user's data in that user's own folder.
+class DataFolder {
+public:
+    enum class Place {
+        // The program's folder, whose settings folder 数据库 is never created by the program.
+        BesideProgram,
+        // The user's own data folder, created with the user's default permissions when first
+        // written to.
+        UsersOwn,
+    };
+
+    explicit DataFolder(QString root, Place place = Place::BesideProgram)
+        : root_(std::move(root)), place_(place) {}
+
+    // Decided once at start: beside the program when its settings folder 数据库 exists and this
+    // user can really create a file in it, otherwise the user's own folder (when there is one).
+    static DataFolder choose(const QString& programFolder, const QString& usersOwnFolder);
+
+    const QString& path() const { return root_.path(); }
+    Place place() const { return place_; }
+
+    // The path of a file below the folder (relative path written with '/').
+    QString file(const QString& relative) const { return root_.file(relative); }
+    // The same path, for writing: in the user's own folder the folders leading to it are made
+    // first; beside the program nothing is made, so a missing 数据库 still means no save.
+    QString fileForWriting(const QString& relative) const;
+
+    static QString settingsFolderName() { return QStringLiteral("数据库"); }
+
+private:
+    ProgramFolder root_;
+    Place place_;
+};

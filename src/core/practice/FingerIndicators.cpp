@@ -1,0 +1,75 @@
+#include "practice/FingerIndicators.h"
+
+#include "keyboard/KeyTable.h"
+#include "menus/MenuTree.h"
+#include "practice/PracticeState.h"
+
+#include <QAction>
+
+namespace {
+
+constexpr int fallingAllCharacters = 11; // the only style with the Shift hint
+constexpr int litTicks = 3;              // of a blink cycle of 5 ticks
+constexpr int cycleTicks = 5;
+
+} // namespace
+
+FingerIndicators::FingerIndicators(PracticeState& state, const MenuTree& menus, QObject* parent)
+    : QObject(parent), state_(state), menus_(menus) {}
+
+int FingerIndicators::fingerOf(int code) {
+    return KeyTable::fingerOf(code);
+}
+
+bool FingerIndicators::needsShift(int code) {
+    return KeyTable::needsShift(code);
+}
+
+bool FingerIndicators::fingerLit(int i) const {
+    return i >= 0 && i < int(fingers_.size()) && fingers_[std::size_t(i)];
+}
+
+bool FingerIndicators::shiftLit(int i) const {
+    return i >= 0 && i < int(shifts_.size()) && shifts_[std::size_t(i)];
+}
+
+void FingerIndicators::tick() {
+    std::array<bool, 8> fingers{};
+    std::array<bool, 2> shifts{};
+    if (!menus_.zhifa || !menus_.zhifa->isChecked()) {
+        show(fingers, shifts);
+        return;
+    }
+
+    const bool running = state_.running();
+    ++shanshuo_;
+    if (shanshuo_ == cycleTicks || !running)
+        shanshuo_ = 0;
+    // Nothing is lit without a run: between runs the tick need not look up the target.
+    if (!running) {
+        show(fingers, shifts);
+        return;
+    }
+
+    const int finger = fingerOf(state_.mubiao);
+
+    if (running && finger >= 0)
+        fingers[std::size_t(finger)] = shanshuo_ < litTicks;
+
+    const bool allCharacters = fallingAllCharacters < menus_.fengge1.size() &&
+                               menus_.fengge1[fallingAllCharacters]->isChecked();
+    if (allCharacters && running && needsShift(state_.mubiao) && finger >= 0) {
+        // Shift is held by the hand that does not strike the key.
+        const bool leftHand = finger <= 3;
+        shifts[leftHand ? 1 : 0] = true;
+    }
+    show(fingers, shifts);
+}
+
+void FingerIndicators::show(const std::array<bool, 8>& fingers, const std::array<bool, 2>& shifts) {
+    if (fingers == fingers_ && shifts == shifts_)
+        return;
+    fingers_ = fingers;
+    shifts_ = shifts;
+    emit changed();
+}

@@ -1,0 +1,128 @@
+#include "TestRegistry.h"
+
+#include "PracticeRig.h"
+
+#include "keyboard/DisplayStyles.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QList<bool> checkMarks(const MenuTree& menus) {
+    QList<bool> marks;
+    for (QAction* item : menus.fengge1)
+        marks << item->isChecked();
+    return marks;
+}
+
+} // namespace
+
+class DisplayStylesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachStyleSetsTheBannerTheKeyboardAndOneCheckMark_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("banner");
+        QTest::addColumn<bool>("keyboard");
+        QTest::newRow("0") << 0 << QStringLiteral("Keyvora-字母和数字") << true;
+        QTest::newRow("1") << 1 << QStringLiteral("Keyvora-26个字母") << true;
+        QTest::newRow("2") << 2 << QStringLiteral("Keyvora-10个数字") << true;
+        QTest::newRow("3") << 3 << QStringLiteral("Keyvora-全部按键") << true;
+        QTest::newRow("5") << 5 << QStringLiteral("Keyvora-数字和字母(大写显示)") << false;
+        QTest::newRow("6") << 6 << QStringLiteral("Keyvora-数字和字母(小写显示)") << false;
+        QTest::newRow("7") << 7 << QStringLiteral("Keyvora-26个字母") << false;
+        QTest::newRow("8") << 8 << QStringLiteral("Keyvora-10个数字") << false;
+        QTest::newRow("9") << 9 << QStringLiteral("Keyvora-全部按键(大写显示)") << false;
+        QTest::newRow("10") << 10 << QStringLiteral("Keyvora-全部按键(小写显示)") << false;
+        QTest::newRow("11") << 11 << QStringLiteral("Keyvora-全部字符") << false;
+    }
+    void eachStyleSetsTheBannerTheKeyboardAndOneCheckMark() {
+        QFETCH(int, index);
+        QFETCH(QString, banner);
+        QFETCH(bool, keyboard);
+        MenuTree menus;
+        DisplayStyles styles(menus);
+        // Start from the opposite kind, so the keyboard really has to change.
+        styles.choose(keyboard ? 11 : 0);
+        styles.choose(index);
+        QCOMPARE(styles.banner(), banner);
+        QCOMPARE(styles.keyboardShown(), keyboard);
+        QList<bool> expected(12, false);
+        expected[index] = true;
+        QCOMPARE(checkMarks(menus), expected);
+    }
+
+    void fallingDigitsHidesTheKeyboardAndDrawsOnlyDigits() {
+        PracticeRig rig;
+        DisplayStyles styles(rig.menus);
+        QSignalSpy shown(&styles, &DisplayStyles::keyboardShownChanged);
+        QSignalSpy banner(&styles, &DisplayStyles::bannerChanged);
+        styles.choose(8);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.at(0).at(0).toBool(), false);
+        QCOMPARE(banner.count(), 1);
+        QCOMPARE(banner.at(0).at(0).toString(), QStringLiteral("Keyvora-10个数字"));
+        rig.startRun(0);
+        for (int i = 0; i < 500; ++i) {
+            rig.selector.zifu();
+            QVERIFY(rig.state.mubiao >= '0' && rig.state.mubiao <= '9');
+        }
+    }
+
+    void keyboardAndFallingStylesOfOneSetShareTheBanner_data() {
+        QTest::addColumn<int>("keyboardStyle");
+        QTest::addColumn<int>("fallingStyle");
+        QTest::newRow("letters") << 1 << 7;
+        QTest::newRow("digits") << 2 << 8;
+    }
+    void keyboardAndFallingStylesOfOneSetShareTheBanner() {
+        QFETCH(int, keyboardStyle);
+        QFETCH(int, fallingStyle);
+        MenuTree menus;
+        DisplayStyles styles(menus);
+        styles.choose(keyboardStyle);
+        const QString banner = styles.banner();
+        styles.choose(fallingStyle);
+        QCOMPARE(styles.banner(), banner);
+    }
+
+    void anIndexThatNamesNoStyleChangesNothing_data() {
+        QTest::addColumn<int>("index");
+        QTest::newRow("separator") << 4;
+        QTest::newRow("beyond the last") << 12;
+        QTest::newRow("negative") << -1;
+    }
+    void anIndexThatNamesNoStyleChangesNothing() {
+        QFETCH(int, index);
+        MenuTree menus;
+        DisplayStyles styles(menus);
+        styles.choose(6);
+        const QList<bool> marks = checkMarks(menus);
+        QSignalSpy shown(&styles, &DisplayStyles::keyboardShownChanged);
+        QSignalSpy banner(&styles, &DisplayStyles::bannerChanged);
+        styles.choose(index);
+        QCOMPARE(checkMarks(menus), marks);
+        QCOMPARE(styles.banner(), QStringLiteral("Keyvora-数字和字母(小写显示)"));
+        QVERIFY(!styles.keyboardShown());
+        QCOMPARE(shown.count(), 0);
+        QCOMPARE(banner.count(), 0);
+    }
+
+    void choosingTheCheckedStyleAgainChangesNothingVisible() {
+        MenuTree menus;
+        DisplayStyles styles(menus);
+        styles.choose(5);
+        QSignalSpy shown(&styles, &DisplayStyles::keyboardShownChanged);
+        QSignalSpy banner(&styles, &DisplayStyles::bannerChanged);
+        QSignalSpy mark(menus.fengge1[5], &QAction::changed);
+        styles.choose(5);
+        QCOMPARE(shown.count(), 0);
+        QCOMPARE(banner.count(), 0);
+        QCOMPARE(mark.count(), 0);
+        QVERIFY(menus.fengge1[5]->isChecked());
+    }
+};
+
+KEYVORA_TEST_MAIN(DisplayStyles, DisplayStylesTest)
+#include "tst_DisplayStyles.moc"
