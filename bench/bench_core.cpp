@@ -38,7 +38,7 @@ constexpr int level = 3;
 constexpr double tickSeconds = 0.1; // the interval of all three timers
 
 // Far beyond what the total menu allows, so that no number of iterations completes the run.
-const QString endlessTotal = QStringLiteral(" 999999999");
+constexpr double endlessTotal = 999999999;
 
 // The seconds the call took; the benchmarks report these rather than the whole iteration.
 template <typename Call> double secondsOf(Call&& call) {
@@ -99,10 +99,9 @@ struct Scene {
         menus.fengge1[style == Style::Keyboard ? keyboardStyle : fallingStyle]->trigger();
         menus.shengyin1[firstEffect]->trigger();
         menus.jibie[level - 1]->trigger();
-        for (QAction* on : {menus.cuowushengyin, menus.zhifa})
-            if (!on->isChecked())
-                on->trigger();
-        trainer.state.setText(StatLabel::Total, endlessTotal);
+        trainer.options.setCuowushengyin(true);
+        trainer.options.setZhifa(true);
+        trainer.options.setTotal(Options::customTotal, endlessTotal, true);
         startRun();
         drainChannels();
         keySounds = errorSounds = 0;
@@ -124,12 +123,10 @@ struct Scene {
 
     // Whether the run is still going and, by its settings, still the run the scene set.
     bool steady(Style style) const {
-        const MenuTree& menus = trainer.menus;
+        const Options& o = trainer.options;
         return trainer.state.running() && !trainer.state.runComplete() &&
-               menus.fengge1[style == Style::Keyboard ? keyboardStyle : fallingStyle]
-                   ->isChecked() &&
-               menus.shengyin1[firstEffect]->isChecked() && menus.cuowushengyin->isChecked() &&
-               menus.zhifa->isChecked();
+               o.fengge() == (style == Style::Keyboard ? keyboardStyle : fallingStyle) &&
+               o.shengyin() == firstEffect && o.cuowushengyin() && o.zhifa();
     }
 };
 
@@ -138,8 +135,8 @@ struct Scene {
 void keyPress(benchmark::State& bench, Style style, bool right) {
     Scene scene(style);
     PracticeState& state = scene.trainer.state;
-    const int count = state.jishu;
-    const int hits = state.jizhong;
+    const int count = state.jishu();
+    const int hits = state.jizhong();
     std::int64_t presses = 0;
     for (auto _ : bench) {
         scene.rig.clock.advance(tickSeconds / 2);
@@ -152,8 +149,8 @@ void keyPress(benchmark::State& bench, Style style, bool right) {
         ++presses;
     }
 
-    const std::int64_t counted = state.jishu - count;
-    const std::int64_t hit = state.jizhong - hits;
+    const std::int64_t counted = state.jishu() - count;
+    const std::int64_t hit = state.jizhong() - hits;
     const bool didItsWork = right ? hit == presses && scene.keySounds == presses
                                   : hit == 0 && scene.errorSounds == presses;
     if (counted != presses || !didItsWork || !scene.steady(style))
@@ -172,7 +169,7 @@ void timerTick(benchmark::State& bench, Style style, Timer timer) {
         else
             call();
     };
-    const int count = trainer.state.jishu;
+    const int count = trainer.state.jishu();
     for (auto _ : bench) {
         scene.rig.clock.advance(tickSeconds);
         tick(Timer::Run, [&] { trainer.run.tickRun(); });
@@ -181,7 +178,7 @@ void timerTick(benchmark::State& bench, Style style, Timer timer) {
     }
 
     // Over a few hundred ticks at level 3 some characters must have landed and been replaced.
-    const bool fell = bench.iterations() < 1000 || trainer.state.jishu > count;
+    const bool fell = bench.iterations() < 1000 || trainer.state.jishu() > count;
     if (!fell || !scene.steady(style))
         bench.SkipWithError("the timers did not run a steady run");
 }

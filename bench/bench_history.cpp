@@ -10,9 +10,9 @@
 #include "history/HistoryWindow.h"
 #include "history/PracticeHistory.h"
 #include "history/RecordFile.h"
-#include "menus/MenuTree.h"
 #include "platform/DataFolder.h"
 #include "practice/PracticeState.h"
+#include "settings/Options.h"
 
 #include <QApplication>
 #include <QDir>
@@ -83,9 +83,9 @@ int main(int argc, char** argv) {
     std::printf("load the newest %lld: %.2f ms\n", qlonglong(recent.size()), msSince(start));
 
     FakeClock clock;
-    PracticeState state;
-    MenuTree menus;
-    PracticeHistory history(state, menus, folder, clock);
+    Options options;
+    PracticeState state(options);
+    PracticeHistory history(state, options, folder, clock);
     start = std::chrono::steady_clock::now();
     HistoryWindow window(history, ChartModule(KEYVORA_PROGRAM_DIR));
     window.show();

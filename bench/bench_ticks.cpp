@@ -31,9 +31,8 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     Trainer& trainer = window.trainer();
     trainer.deferredStart.tick();
-    trainer.menus.zhifa->setChecked(true);
-    trainer.menus.zongshu[11]->setChecked(true);
-    trainer.state.setText(StatLabel::Total, QStringLiteral("99999"));
+    trainer.options.setZhifa(true);
+    trainer.options.setTotal(Options::customTotal, 99999, true);
     trainer.run.start();
     rig.clock.advance(5.1);
     trainer.run.tickCountdown();

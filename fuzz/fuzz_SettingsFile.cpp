@@ -151,10 +151,10 @@ void checkRestore(const QList<QString>& lines) {
     const PracticeState& state = rig.trainer.state;
     // The labels are compared by their numbers: before any handler the level label holds the
     // design text "  3" while its item reads "3".
-    require(NumberText::leadingNumber(state.text(StatLabel::Level)) == after[2] + 1,
+    require(NumberText::leadingNumber(LevelsAndTotals::levelText(state.options())) == after[2] + 1,
             "level label out of step");
-    const double total = NumberText::leadingNumber(state.text(StatLabel::Total));
-    require(total == (after[3] == LevelsAndTotals::customTotalIndex
+    const double total = NumberText::leadingNumber(LevelsAndTotals::totalText(state.options()));
+    require(total == (after[3] == Options::customTotal
                           ? 99.0
                           : NumberText::leadingNumber(m.zongshu[after[3]]->text())),
             "total label out of step");

@@ -1,11 +1,10 @@
 #include "TestRegistry.h"
 
 #include "keyboard/KeyTable.h"
-#include "menus/MenuTree.h"
+#include "settings/Options.h"
 #include "sound/SdlAudio.h"
 #include "sound/WubiTables.h"
 
-#include <QAction>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -67,9 +66,8 @@ private slots:
                 row(QStringLiteral("声音/字符声音/") + KeyTable::stem(code));
         }
         // The key-sound menu names its files by the first three characters of its captions.
-        MenuTree menus;
         for (int i = 1; i <= 8; ++i)
-            row(QStringLiteral("声音/音效/") + menus.shengyin1[i]->text().left(3));
+            row(QStringLiteral("声音/音效/") + Options::soundCaptions().at(i).left(3));
         row(QStringLiteral("声音/音效/击键错误"));
         row(QStringLiteral("声音/五笔口诀/五笔口诀音乐"));
         for (int edition : {86, 98}) {

@@ -4,6 +4,7 @@
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardModel.h"
 #include "practice/PracticeState.h"
+#include "settings/Options.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -12,7 +13,8 @@ class BlinkTimerTest : public QObject {
     Q_OBJECT
 
     struct Rig {
-        PracticeState state;
+        Options options;
+        PracticeState state{options};
         KeyboardModel keyboard;
         BlinkTimer blink{state, keyboard};
 
@@ -112,8 +114,8 @@ private slots:
         Rig rig;
         int seen = 0;
         rig.blink.setEndOfRun([&] { ++seen; });
-        rig.state.setText(StatLabel::Total, QStringLiteral("10"));
-        rig.state.jishu = jishu;
+        rig.options.setTotal(0); // 10
+        rig.state.setJishu(jishu);
         rig.state.setRunning(running);
         rig.blink.tick();
         QCOMPARE(seen, calls);

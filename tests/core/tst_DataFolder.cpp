@@ -1,11 +1,9 @@
 #include "TestRegistry.h"
 
 #include "RadioGroupHandlers.h"
-#include "menus/MenuTree.h"
 #include "platform/DataFolder.h"
 #include "settings/SettingsStore.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -106,19 +104,19 @@ private:
 
         const DataFolder data = DataFolder::choose(program, ownFolder);
         QCOMPARE(data.place() == DataFolder::Place::BesideProgram, besideProgram);
-        MenuTree menus;
+        Options options;
         RadioGroupHandlers handlers;
-        const GroupHandlers chosen = handlers.make(menus);
-        SettingsStore store(menus, data, chosen);
+        const GroupHandlers chosen = handlers.make(options);
+        SettingsStore store(options, data, chosen);
         chosen.jibie(7);
-        menus.zhifa->setChecked(true);
+        options.setZhifa(true);
         store.jiyicaidan();
         QFile saved((besideProgram ? program : ownFolder) + QStringLiteral("/数据库/Keyvora"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), store.content());
         QCOMPARE(QFileInfo::exists(ownFolder), !besideProgram);
         // Reading follows the same choice, and the web strip's record can be made there too.
-        MenuTree later;
+        Options later;
         SettingsStore reread(later, data, handlers.make(later));
         reread.shujukucaidan();
         QCOMPARE(reread.content(), store.content());

@@ -37,15 +37,16 @@ private:
 struct Program {
     QTemporaryDir dir;
     ProgramFolder folder{dir.path()};
-    MenuTree menus;
-    PracticeState practice;
+    Options options;
+    MenuTree menus{options};
+    PracticeState practice{options};
     QStringList log; // handler calls and channel calls, in order
     LoggingChannel c1{log, 1}, c2{log, 2}, c3{log, 3}, c4{log, 4};
     RadioGroupHandlers radio;
-    GroupHandlers handlers = logged(radio.make(menus));
-    DefaultSettings defaults{menus, handlers, {&c1, &c2, &c3, &c4}};
-    SoundSwitches switches{menus, c4, folder};
-    WubiMnemonics wubi{menus, practice, c3, c4, folder, [](int) { return QString(); }};
+    GroupHandlers handlers = logged(radio.make(options));
+    DefaultSettings defaults{options, handlers, {&c1, &c2, &c3, &c4}};
+    SoundSwitches switches{options, c4, folder};
+    WubiMnemonics wubi{options, practice, c3, c4, folder, [](int) { return QString(); }};
 
     GroupHandlers logged(GroupHandlers h) {
         const auto wrap = [this](const QString& name, std::function<void(int)> f) {
@@ -65,11 +66,9 @@ struct Program {
         handlers.shengyin1(0);
         handlers.jibie(17);
         handlers.zongshu(11);
-        menus.zhifa->setChecked(false);
-        menus.cuowushengyin->setChecked(false);
-        menus.banci1[0]->setChecked(true);
-        menus.banci1[1]->setChecked(false);
-        menus.shengyin1[1]->setEnabled(false);
+        options.setZhifa(false);
+        options.setCuowushengyin(false);
+        options.setBanci(86);
         log.clear();
     }
 
@@ -143,7 +142,7 @@ private slots:
         p.switches.toggleMusic();
         p.defaults.huifu();
         const DataFolder data(p.dir.path());
-        SettingsStore store(p.menus, data, p.handlers);
+        SettingsStore store(p.options, data, p.handlers);
         store.jiyicaidan();
         QFile file(store.path());
         QVERIFY(file.open(QIODevice::ReadOnly));

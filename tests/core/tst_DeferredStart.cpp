@@ -1,26 +1,25 @@
 #include "TestRegistry.h"
 
 #include "RecordingSoundChannel.h"
-#include "menus/MenuTree.h"
 #include "platform/ProgramFolder.h"
+#include "settings/Options.h"
 #include "sound/DeferredStart.h"
 #include "sound/SoundSwitches.h"
 
-#include <QAction>
 #include <QTest>
 
 namespace {
 struct StartUp {
-    MenuTree menus;
+    Options options;
     RecordingSoundChannel music;
     ProgramFolder folder{QStringLiteral("/opt/keyvora")};
-    SoundSwitches switches{menus, music, folder};
+    SoundSwitches switches{options, music, folder};
     QStringList log; // restores, each with what the music channel had heard by then
     bool storedMusic = true;
     DeferredStart start{
         [this] {
             log << QStringLiteral("restore after %1 music calls").arg(music.calls.size());
-            menus.beijingyinyue->setChecked(storedMusic);
+            options.setBeijingyinyue(storedMusic);
         },
         switches};
 };

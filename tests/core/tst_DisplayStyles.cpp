@@ -4,6 +4,7 @@
 
 #include "keyboard/DisplayStyles.h"
 
+#include <QAction>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -41,8 +42,9 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, banner);
         QFETCH(bool, keyboard);
-        MenuTree menus;
-        DisplayStyles styles(menus);
+        Options options;
+        MenuTree menus{options};
+        DisplayStyles styles(options);
         // Start from the opposite kind, so the keyboard really has to change.
         styles.choose(keyboard ? 11 : 0);
         styles.choose(index);
@@ -55,7 +57,7 @@ private slots:
 
     void fallingDigitsHidesTheKeyboardAndDrawsOnlyDigits() {
         PracticeRig rig;
-        DisplayStyles styles(rig.menus);
+        DisplayStyles styles(rig.options);
         QSignalSpy shown(&styles, &DisplayStyles::keyboardShownChanged);
         QSignalSpy banner(&styles, &DisplayStyles::bannerChanged);
         styles.choose(8);
@@ -79,8 +81,9 @@ private slots:
     void keyboardAndFallingStylesOfOneSetShareTheBanner() {
         QFETCH(int, keyboardStyle);
         QFETCH(int, fallingStyle);
-        MenuTree menus;
-        DisplayStyles styles(menus);
+        Options options;
+        MenuTree menus{options};
+        DisplayStyles styles(options);
         styles.choose(keyboardStyle);
         const QString banner = styles.banner();
         styles.choose(fallingStyle);
@@ -95,8 +98,9 @@ private slots:
     }
     void anIndexThatNamesNoStyleChangesNothing() {
         QFETCH(int, index);
-        MenuTree menus;
-        DisplayStyles styles(menus);
+        Options options;
+        MenuTree menus{options};
+        DisplayStyles styles(options);
         styles.choose(6);
         const QList<bool> marks = checkMarks(menus);
         QSignalSpy shown(&styles, &DisplayStyles::keyboardShownChanged);
@@ -110,8 +114,9 @@ private slots:
     }
 
     void choosingTheCheckedStyleAgainChangesNothingVisible() {
-        MenuTree menus;
-        DisplayStyles styles(menus);
+        Options options;
+        MenuTree menus{options};
+        DisplayStyles styles(options);
         styles.choose(5);
         QSignalSpy shown(&styles, &DisplayStyles::keyboardShownChanged);
         QSignalSpy banner(&styles, &DisplayStyles::bannerChanged);

@@ -1,24 +1,20 @@
 #include "TestRegistry.h"
 
-#include "menus/MenuTree.h"
 #include "practice/FingerIndicators.h"
 #include "practice/PracticeState.h"
+#include "settings/Options.h"
 
-#include <QAction>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
 
 struct Rig {
-    PracticeState state;
-    MenuTree menus;
-    FingerIndicators fingers{state, menus};
+    Options options;
+    PracticeState state{options};
+    FingerIndicators fingers{state, options};
 
-    void checkStyle(int index) {
-        for (int i = 0; i < menus.fengge1.size(); ++i)
-            menus.fengge1[i]->setChecked(i == index);
-    }
+    void checkStyle(int index) { options.setFengge(index); }
     void startRun(int target) {
         state.mubiao = target;
         state.setRunning(true);
@@ -110,7 +106,7 @@ private slots:
         rig.startRun(int('+'));
         rig.fingers.tick();
         QVERIFY(!rig.allOff());
-        rig.menus.zhifa->setChecked(false);
+        rig.options.setZhifa(false);
         QVERIFY(!rig.allOff());
         QSignalSpy changed(&rig.fingers, &FingerIndicators::changed);
         rig.fingers.tick();

@@ -13,7 +13,7 @@ constexpr int keyCodeStyle = 0;
 constexpr int effectMode = 2; // 音效1
 
 struct Rig : PracticeRig {
-    KeyInput input{state, menus, selector, keySound, errorSound};
+    KeyInput input{state, options, selector, keySound, errorSound};
     int menuOpened = 0;
 
     Rig() {
@@ -51,15 +51,15 @@ private slots:
         rig.input.keyDown(18, 4);
         rig.input.keyDown(65, 4);
         QCOMPARE(rig.menuOpened, 1);
-        QCOMPARE(rig.state.jishu, 2);
-        QCOMPARE(rig.state.jizhong, hits);
+        QCOMPARE(rig.state.jishu(), 2);
+        QCOMPARE(rig.state.jizhong(), hits);
     }
 
     void altAOpensTheFileMenuWithoutARun() {
         Rig rig;
         rig.input.keyDown(65, 4);
         QCOMPARE(rig.menuOpened, 1);
-        QCOMPARE(rig.state.jishu, 0);
+        QCOMPARE(rig.state.jishu(), 0);
     }
 
     void altAWithAnotherModifierIsAnOrdinaryKey() {
@@ -67,8 +67,8 @@ private slots:
         rig.startRun(65);
         rig.input.keyDown(65, 5);
         QCOMPARE(rig.menuOpened, 0);
-        QCOMPARE(rig.state.jishu, 2);
-        QCOMPARE(rig.state.jizhong, 1); // key-code checking ignores the modifiers
+        QCOMPARE(rig.state.jishu(), 2);
+        QCOMPARE(rig.state.jizhong(), 1); // key-code checking ignores the modifiers
     }
 
     void noKeyIsCountedWithoutARun() {
@@ -77,8 +77,8 @@ private slots:
         rig.state.setRunning(false);
         rig.input.keyDown(65, 0);
         rig.input.keyDown(66, 0);
-        QCOMPARE(rig.state.jishu, 1);
-        QCOMPARE(rig.state.jizhong, 0);
+        QCOMPARE(rig.state.jishu(), 1);
+        QCOMPARE(rig.state.jizhong(), 0);
         QCOMPARE(rig.state.mubiao, 65);
         QVERIFY(rig.keySound.calls.isEmpty());
         QVERIFY(rig.errorSound.calls.isEmpty());
@@ -110,8 +110,8 @@ private slots:
         rig.checkStyle(style);
         rig.startRun(target);
         rig.input.keyDown(code, state);
-        QCOMPARE(rig.state.jishu, count);
-        QCOMPARE(rig.state.jizhong, hits);
+        QCOMPARE(rig.state.jishu(), count);
+        QCOMPARE(rig.state.jizhong(), hits);
         QCOMPARE(rig.errorSound.calls, count > hits + 1 ? replayed : QStringList());
     }
 
@@ -120,13 +120,13 @@ private slots:
         rig.checkStyle(shiftAwareStyle);
         rig.startRun(97);
         rig.input.keyDown(65, 1);
-        QCOMPARE(rig.state.jishu, 2);
-        QCOMPARE(rig.state.jizhong, 0);
+        QCOMPARE(rig.state.jishu(), 2);
+        QCOMPARE(rig.state.jizhong(), 0);
         rig.state.mubiao = 65;
         rig.input.keyDown(16, 1);
         rig.input.keyDown(65, 1);
-        QCOMPARE(rig.state.jishu, 3);
-        QCOMPARE(rig.state.jizhong, 1);
+        QCOMPARE(rig.state.jishu(), 3);
+        QCOMPARE(rig.state.jizhong(), 1);
     }
 
     void rightHandModifierTargetsAreStruckByEitherKey_data() {
@@ -148,7 +148,7 @@ private slots:
         rig.checkStyle(3);
         rig.startRun(target);
         rig.input.keyDown(code, state);
-        QCOMPARE(rig.state.jizhong, 1);
+        QCOMPARE(rig.state.jizhong(), 1);
     }
 
     void wrongKeyKeepsTheTargetAndSoundsTheErrorOnlyWhenItIsOn_data() {
@@ -160,12 +160,12 @@ private slots:
         QFETCH(bool, errorSoundOn);
         Rig rig;
         rig.checkSoundMode(effectMode);
-        rig.menus.cuowushengyin->setChecked(errorSoundOn);
+        rig.options.setCuowushengyin(errorSoundOn);
         rig.startRun(65);
         rig.input.keyDown(66, 0);
         QCOMPARE(rig.state.mubiao, 65);
-        QCOMPARE(rig.state.jishu, 2);
-        QCOMPARE(rig.state.jizhong, 0);
+        QCOMPARE(rig.state.jishu(), 2);
+        QCOMPARE(rig.state.jizhong(), 0);
         QCOMPARE(rig.errorSound.calls, errorSoundOn ? replayed : QStringList());
         QVERIFY(rig.keySound.calls.isEmpty());
     }
@@ -175,8 +175,8 @@ private slots:
         rig.startRun(65);
         rig.random.queued = {PracticeRig::drawFor(66), 0.5};
         rig.input.keyDown(65, 0);
-        QCOMPARE(rig.state.jishu, 2);
-        QCOMPARE(rig.state.jizhong, 1);
+        QCOMPARE(rig.state.jishu(), 2);
+        QCOMPARE(rig.state.jizhong(), 1);
         QCOMPARE(rig.state.mubiao, 66);
         QCOMPARE(rig.state.xialuobushu, -2);
         QVERIFY(rig.errorSound.calls.isEmpty());
@@ -222,7 +222,7 @@ private slots:
         QFETCH(bool, keyReady);
         Rig rig;
         rig.checkSoundMode(mode);
-        rig.menus.cuowushengyin->setChecked(errorSoundOn);
+        rig.options.setCuowushengyin(errorSoundOn);
         rig.input.prepareSounds();
         const QStringList prepared{QStringLiteral("prepare")};
         QCOMPARE(rig.keySound.calls, keyReady ? prepared : QStringList());
@@ -234,27 +234,27 @@ private slots:
         rig.startRun(65);
         for (int i = 0; i < 3; ++i)
             rig.input.keyDown(66, 0);
-        QCOMPARE(rig.state.jishu, 4);
+        QCOMPARE(rig.state.jishu(), 4);
         QCOMPARE(rig.errorSound.plays, 3);
         // The same target drawn again: each repeat of its key is a hit.
         rig.random.queued = {PracticeRig::drawFor(65), 0.5, PracticeRig::drawFor(65), 0.5};
         rig.input.keyDown(65, 0);
         rig.input.keyDown(65, 0);
-        QCOMPARE(rig.state.jishu, 6);
-        QCOMPARE(rig.state.jizhong, 2);
+        QCOMPARE(rig.state.jishu(), 6);
+        QCOMPARE(rig.state.jizhong(), 2);
     }
 
     void keyStruckAfterTheLastCharacterIsStillCountedWithoutANewTarget() {
         Rig rig;
-        rig.state.setText(StatLabel::Total, QStringLiteral("10"));
+        rig.options.setTotal(0); // 10
         rig.startRun(65);
-        rig.state.jishu = 10;
+        rig.state.setJishu(10);
         rig.input.keyDown(65, 0);
-        QCOMPARE(rig.state.jishu, 11);
-        QCOMPARE(rig.state.jizhong, 1);
+        QCOMPARE(rig.state.jishu(), 11);
+        QCOMPARE(rig.state.jizhong(), 1);
         rig.input.keyDown(65, 0);
-        QCOMPARE(rig.state.jishu, 12);
-        QCOMPARE(rig.state.jizhong, 2);
+        QCOMPARE(rig.state.jishu(), 12);
+        QCOMPARE(rig.state.jizhong(), 2);
         QCOMPARE(rig.state.mubiao, 65);
     }
 };

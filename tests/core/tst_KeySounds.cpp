@@ -3,6 +3,7 @@
 #include "RecordingSoundChannel.h"
 #include "menus/MenuTree.h"
 #include "platform/ProgramFolder.h"
+#include "settings/Options.h"
 #include "sound/KeySounds.h"
 
 #include <QAction>
@@ -23,10 +24,11 @@ private slots:
     void choosingAModeChecksItAloneAndOnlyLoadsItsFile() {
         QFETCH(int, index);
         QFETCH(QString, file);
-        MenuTree menus;
+        Options options;
+        MenuTree menus(options);
         RecordingSoundChannel channel;
         const ProgramFolder folder(QStringLiteral("/opt/keyvora"));
-        KeySounds sounds(menus, channel, folder);
+        KeySounds sounds(options, channel, folder);
         channel.setFile(folder.file(QStringLiteral("声音/音效/音效1"))); // as start-up leaves it
         channel.clear();
 
@@ -47,10 +49,11 @@ private slots:
     }
     void anIndexOutsideTheGroupChangesNothing() {
         QFETCH(int, index);
-        MenuTree menus;
+        Options options;
+        MenuTree menus(options);
         RecordingSoundChannel channel;
         const ProgramFolder folder(QStringLiteral("/opt/keyvora"));
-        KeySounds sounds(menus, channel, folder);
+        KeySounds sounds(options, channel, folder);
         sounds.choose(4);
         channel.clear();
 

@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 
 #include "menus/MenuTree.h"
+#include "settings/Options.h"
 
 #include <QAction>
 #include <QTest>
@@ -27,7 +28,8 @@ class MenuTreeTest : public QObject {
     Q_OBJECT
 private slots:
     void fileMenuHoldsStartStopAndExit() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(tree.jijiankaishi->text(), QStringLiteral("开始(&S)"));
         QCOMPARE(tree.jijiantingzhi->text(), QStringLiteral("停止(&C)"));
         QCOMPARE(tree.lianxijilu->text(), QStringLiteral("练习记录(&R)..."));
@@ -36,7 +38,8 @@ private slots:
     }
 
     void styleItemsHaveTheirCaptionsAndTheSeparator() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(captions(tree.fengge1),
                  QStringList({"显示键盘-字母和数字(&A)", "显示键盘-26个字母(&B)",
                               "显示键盘-10个数字(&C)", "显示键盘-全部按键(&D)", "-",
@@ -47,7 +50,8 @@ private slots:
     }
 
     void soundLevelAndTotalItemsHaveTheirCaptions() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(captions(tree.shengyin1),
                  QStringList({"无(&N)", "语音报键(&Y)", "音效1(&O)", "音效2(&T)", "音效3(&S)",
                               "音效4(&F)", "音效5(&W)", "音效6(&L)", "音效7(&Q)"}));
@@ -60,7 +64,8 @@ private slots:
     }
 
     void designCheckMarksMatchTheDefaults() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(MenuTree::checkedIndex(tree.fengge1), 0);
         QCOMPARE(MenuTree::checkedIndex(tree.shengyin1), 1);
         QCOMPARE(MenuTree::checkedIndex(tree.jibie), 2);
@@ -77,7 +82,8 @@ private slots:
     }
 
     void optionItemsCarryTheirCaptions() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(tree.zhifa->text(), QStringLiteral("显示指法(&F)"));
         QCOMPARE(tree.cuowushengyin->text(), QStringLiteral("打开错误警示音效(&C)"));
         QCOMPARE(tree.beijingyinyue->text(), QStringLiteral("打开背景音乐(&B)"));
@@ -89,7 +95,8 @@ private slots:
     }
 
     void helpMenuShowsOnlyTheBuiltItems() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(tree.bangzhu1.size(), 9);
         QCOMPARE(tree.bangzhu1[0]->text(), QStringLiteral("功能介绍(&Y)"));
         QCOMPARE(tree.bangzhu1[1]->text(), QStringLiteral("软件升级下载(&J)"));
@@ -101,7 +108,8 @@ private slots:
     }
 
     void everyItemIsNamed() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         QCOMPARE(tree.fengge1[11]->objectName(), QStringLiteral("fengge1_11"));
         QCOMPARE(tree.zongshu[11]->objectName(), QStringLiteral("zongshu_11"));
         QCOMPARE(tree.bofangwubi->objectName(), QStringLiteral("bofangwubi"));
@@ -112,9 +120,10 @@ private slots:
     }
 
     void choosingAnItemLeavesTheCheckMarkToTheHandler() {
-        MenuTree tree;
+        Options options;
+        MenuTree tree(options);
         int chosen = -1;
-        MenuTree::onChosen(tree.zongshu, &tree, [&](int i) { chosen = i; });
+        tree.onChosen(tree.zongshu, &tree, [&](int i) { chosen = i; });
         tree.zongshu[11]->trigger();
         QCOMPARE(chosen, 11);
         // The handler did not check it, so it stays unchecked.
@@ -122,10 +131,35 @@ private slots:
         QVERIFY(tree.zongshu[4]->isChecked());
 
         bool ran = false;
-        MenuTree::onChosen(tree.zhifa, &tree, [&] { ran = true; });
+        tree.onChosen(tree.zhifa, &tree, [&] { ran = true; });
         tree.zhifa->trigger();
         QVERIFY(ran);
         QVERIFY(tree.zhifa->isChecked());
+    }
+
+    void theMarksTheMusicItemAndTheRecitationCaptionShowTheModel() {
+        Options options;
+        MenuTree tree(options);
+        tree.onChosen(tree.jibie, &tree, [&](int i) { options.setLevel(i + 1); });
+        tree.jibie[19]->trigger();
+        options.setFengge(8);
+        options.setShengyin(5);
+        options.setTotal(Options::customTotal, 12.5, true);
+        options.setZhifa(false);
+        options.setBanci(86);
+        options.setYicuojian(true);
+        options.setReciting(true);
+        for (const auto* group :
+             {&tree.fengge1, &tree.shengyin1, &tree.jibie, &tree.zongshu, &tree.banci1})
+            QCOMPARE(checkedCount(*group), 1);
+        QCOMPARE(
+            (QList<int>{MenuTree::checkedIndex(tree.fengge1),
+                        MenuTree::checkedIndex(tree.shengyin1), MenuTree::checkedIndex(tree.jibie),
+                        MenuTree::checkedIndex(tree.zongshu), MenuTree::checkedIndex(tree.banci1)}),
+            (QList<int>{8, 5, 19, 11, 0}));
+        QVERIFY(!tree.zhifa->isChecked() && tree.yicuojian->isChecked());
+        QVERIFY(!tree.beijingyinyue->isEnabled());
+        QCOMPARE(tree.bofangwubi->text(), MenuTree::tingzhiCaption);
     }
 };
 

@@ -215,7 +215,7 @@ private slots:
 
         // The run ended as usual and the program goes on.
         QVERIFY(!s.trainer.state.running());
-        QCOMPARE(s.trainer.state.jizhong, 1);
+        QCOMPARE(s.trainer.state.jizhong(), 1);
         if (fault == "limit") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -242,16 +242,16 @@ private slots:
         PracticeRig p;
         FakeClock clock;
         RunRecorder current(clock);
-        WeakKeys weights(p.menus, current);
+        WeakKeys weights(p.options, current);
         const QDateTime day(QDate(2025, 1, 1), {});
         // The Q key missed 8 times in 10, the W key never.
         weights.setRecent({record('Q', 10, 8, day), record('W', 10, 0, day)});
-        p.menus.yicuojian->setChecked(true);
+        p.options.setYicuojian(true);
         p.checkStyle(style);
         p.selector.setWeights(&weights);
 
         QMap<int, int> drawn;
-        p.state.setText(StatLabel::Total, QStringLiteral("999999"));
+        p.setTotal(999999);
         for (int i = 0; i < 40000; ++i) {
             p.startRun(0);
             p.selector.zifu();
@@ -267,12 +267,12 @@ private slots:
         PracticeRig weighted;
         FakeClock clock;
         RunRecorder current(clock);
-        WeakKeys weights(weighted.menus, current);
+        WeakKeys weights(weighted.options, current);
         weights.setRecent({record('Q', 10, 8, QDateTime(QDate(2025, 1, 1), {}))});
         weighted.selector.setWeights(&weights);
         for (PracticeRig* p : {&plain, &weighted}) {
             p->checkStyle(3);
-            p->state.setText(StatLabel::Total, QStringLiteral("999999"));
+            p->setTotal(999999);
         }
         for (int i = 0; i < 2000; ++i) {
             plain.startRun(0);

@@ -3,6 +3,7 @@
 #include "RadioGroupHandlers.h"
 #include "menus/MenuTree.h"
 #include "platform/DataFolder.h"
+#include "settings/Options.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
 
@@ -30,6 +31,9 @@
 #include <sched.h>
 #include <sys/mount.h>
 #endif
+
+using Change = std::function<void(Options&)>;
+Q_DECLARE_METATYPE(Change)
 
 namespace {
 
@@ -101,9 +105,10 @@ bool fillDisk(const QString& path) {
 struct Program {
     QTemporaryDir dir;
     DataFolder folder{dir.path()};
-    MenuTree menus;
+    Options options;
+    MenuTree menus{options};
     RadioGroupHandlers handlers;
-    SettingsStore store{menus, folder, handlers.make(menus)};
+    SettingsStore store{options, folder, handlers.make(options)};
 
     explicit Program(bool withSettingsFolder = true) {
         if (withSettingsFolder)
@@ -138,9 +143,9 @@ const QString saveUntilKilled = QString::fromLatin1(saveUntilKilledOption);
 
 int saveInChildUntilKilled(const QString& programFolder) {
     const DataFolder folder(programFolder);
-    MenuTree menus;
+    Options options;
     RadioGroupHandlers handlers;
-    SettingsStore store(menus, folder, handlers.make(menus));
+    SettingsStore store(options, folder, handlers.make(options));
     store.setBeforeCommit([] {
         std::fputs("written\n", stdout);
         std::fflush(stdout);
@@ -157,14 +162,13 @@ class SettingsStoreTest : public QObject {
 private slots:
     void writingAndReadingBackRestoresEveryChoice() {
         Program before;
-        before.handlers.make(before.menus).fengge1(7);
-        before.handlers.make(before.menus).shengyin1(5);
-        before.handlers.make(before.menus).jibie(13);
-        before.handlers.make(before.menus).zongshu(11);
-        before.menus.zhifa->setChecked(false);
-        before.menus.beijingyinyue->setChecked(true);
-        before.menus.banci1[0]->setChecked(true);
-        before.menus.banci1[1]->setChecked(false);
+        before.handlers.make(before.options).fengge1(7);
+        before.handlers.make(before.options).shengyin1(5);
+        before.handlers.make(before.options).jibie(13);
+        before.handlers.make(before.options).zongshu(11);
+        before.options.setZhifa(false);
+        before.options.setBeijingyinyue(true);
+        before.options.setBanci(86);
         before.store.jiyicaidan();
         QCOMPARE(before.fileContent(),
                  QByteArray(" 7\r\n 5\r\n 13\r\n 11\r\nFalse\r\nTrue\r\nTrue\r\nTrue\r\n"));
@@ -177,6 +181,45 @@ private slots:
         QCOMPARE(MenuTree::checkedIndex(after.menus.fengge1), 7);
         QCOMPARE(MenuTree::checkedIndex(after.menus.zongshu), 11);
         QCOMPARE(after.marks(), (QList<bool>{false, true, true, true, false}));
+    }
+
+    void everyStateSavesAndRestoresUnchanged_data() {
+        QTest::addColumn<Change>("choose");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<double>("total");
+        QTest::newRow("design") << Change([](Options&) {})
+                                << QByteArray(" 0\r\n 1\r\n 2\r\n 4\r\nTrue\r\nTrue\r\n"
+                                              "False\r\nFalse\r\n")
+                                << 50.0;
+        QTest::newRow("every choice at its other end") << Change([](Options& o) {
+            o.setFengge(11);
+            o.setShengyin(8);
+            o.setLevel(1);
+            o.setTotal(10);
+            o.setZhifa(false);
+            o.setCuowushengyin(false);
+            o.setBeijingyinyue(true);
+            o.setBanci(86);
+        }) << QByteArray(" 11\r\n 8\r\n 0\r\n 10\r\nFalse\r\nFalse\r\nTrue\r\nTrue\r\n")
+                                                       << 200.0;
+        QTest::newRow("custom total comes back as 99")
+            << Change([](Options& o) { o.setTotal(Options::customTotal, 12.5, true); })
+            << QByteArray(" 0\r\n 1\r\n 2\r\n 11\r\nTrue\r\nTrue\r\nFalse\r\nFalse\r\n") << 99.0;
+    }
+    void everyStateSavesAndRestoresUnchanged() {
+        QFETCH(Change, choose);
+        QFETCH(QByteArray, file);
+        QFETCH(double, total);
+        Program before;
+        choose(before.options);
+        before.store.jiyicaidan();
+        QCOMPARE(before.fileContent(), file);
+
+        Program after;
+        after.writeFile(file);
+        after.store.shujukucaidan();
+        QCOMPARE(after.store.content(), file);
+        QCOMPARE(after.options.total(), total);
     }
 
     void theDesignStateWritesTheDefaultFile() {

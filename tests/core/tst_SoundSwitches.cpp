@@ -3,6 +3,7 @@
 #include "RecordingSoundChannel.h"
 #include "menus/MenuTree.h"
 #include "platform/ProgramFolder.h"
+#include "settings/Options.h"
 #include "sound/SoundSwitches.h"
 
 #include <QAction>
@@ -10,10 +11,11 @@
 
 namespace {
 struct Switches {
-    MenuTree menus;
+    Options options;
+    MenuTree menus{options};
     RecordingSoundChannel music;
     ProgramFolder folder{QStringLiteral("/opt/keyvora")};
-    SoundSwitches switches{menus, music, folder};
+    SoundSwitches switches{options, music, folder};
     QString musicFile() const { return folder.file(QStringLiteral("声音/五笔口诀/五笔口诀音乐")); }
 };
 } // namespace
@@ -46,15 +48,15 @@ private slots:
         Switches s;
         s.switches.startMusicIfChecked();
         QVERIFY(s.music.calls.isEmpty());
-        s.menus.beijingyinyue->setChecked(true);
+        s.options.setBeijingyinyue(true);
         s.switches.startMusicIfChecked();
         QCOMPARE(s.music.calls, (QStringList{QStringLiteral("set:") + s.musicFile(), "play"}));
     }
 
     void theMusicSwitchIsDeadWhileItsItemIsDisabled() {
         Switches s;
-        s.menus.beijingyinyue->setChecked(true);
-        s.menus.beijingyinyue->setEnabled(false);
+        s.options.setBeijingyinyue(true);
+        s.options.setReciting(true);
         s.switches.toggleMusic();
         QVERIFY(s.menus.beijingyinyue->isChecked());
         QVERIFY(s.music.calls.isEmpty());

@@ -4,6 +4,7 @@
 #include "menus/MenuTree.h"
 #include "platform/ProgramFolder.h"
 #include "practice/PracticeState.h"
+#include "settings/Options.h"
 #include "sound/WubiMnemonics.h"
 
 #include <QAction>
@@ -22,12 +23,13 @@ QString keyCaption(int index) {
 }
 
 struct Mnemonics {
-    MenuTree menus;
-    PracticeState practice;
+    Options options;
+    MenuTree menus{options};
+    PracticeState practice{options};
     RecordingSoundChannel voice;
     RecordingSoundChannel music;
     ProgramFolder folder{QStringLiteral("/opt/keyvora")};
-    WubiMnemonics wubi{menus, practice, voice, music, folder, keyCaption};
+    WubiMnemonics wubi{options, practice, voice, music, folder, keyCaption};
 
     void useEdition(int edition) { wubi.chooseEdition(edition == 86 ? 0 : 1); }
     QString file(const QString& relative) const {
@@ -130,16 +132,6 @@ private slots:
         QVERIFY(m.voice.calls.isEmpty());
     }
 
-    void withNoEditionCheckedAClickOnlyPlaysAndAHoverKeepsTheText() {
-        Mnemonics m;
-        m.wubi.hoverKey(keyS);
-        m.menus.banci1[1]->setChecked(false);
-        m.wubi.clickKey(keyG);
-        QCOMPARE(m.voice.calls, QStringList{"play"});
-        m.wubi.hoverKey(keyG);
-        QCOMPARE(m.wubi.label().text(), QStringLiteral("14S 木丁西甫一四里"));
-    }
-
     void aKeyWithoutMnemonicNeverNamesTheEditionFolder() {
         Mnemonics m;
         m.wubi.wubikoujue(WubiMnemonics::clickRequest, keyZ);
@@ -172,7 +164,7 @@ private slots:
 
     void stoppingTheRecitationLeavesTheMusicOff() {
         Mnemonics m;
-        m.menus.beijingyinyue->setChecked(true); // music was playing before
+        m.options.setBeijingyinyue(true); // music was playing before
         m.wubi.toggleRecitation();
         m.music.clear();
         m.wubi.toggleRecitation();

@@ -8,33 +8,30 @@
 #include "menus/MenuTree.h"
 #include "platform/ProgramFolder.h"
 #include "practice/PracticeState.h"
+#include "settings/Options.h"
 
-#include <QAction>
-
-// The practice state, the menus and target choice wired together with fakes, as the main
+// The practice state, the options and target choice wired together with fakes, as the main
 // window wires them.
 struct PracticeRig {
-    PracticeState state;
-    MenuTree menus;
+    Options options;
+    MenuTree menus{options};
+    PracticeState state{options};
     FallingLabel falling;
     FakeRandom random;
     RecordingSoundChannel keySound;
     RecordingSoundChannel errorSound;
     ProgramFolder folder{QStringLiteral("/prog")};
-    TargetSelector selector{state, menus, falling, random, keySound, folder};
+    TargetSelector selector{state, options, falling, random, keySound, folder};
 
-    // Checks one item of a radio group the way its handler would, without side effects.
-    static void checkOnly(const QList<QAction*>& group, int index) {
-        for (int i = 0; i < group.size(); ++i)
-            group[i]->setChecked(i == index);
-    }
-    void checkStyle(int index) { checkOnly(menus.fengge1, index); }
-    void checkSoundMode(int index) { checkOnly(menus.shengyin1, index); }
+    // Sets a choice the way its handler would, without side effects.
+    void checkStyle(int index) { options.setFengge(index); }
+    void checkSoundMode(int index) { options.setShengyin(index); }
+    void setTotal(double total) { options.setTotal(Options::customTotal, total, true); }
 
     // A run in progress: count 1, no hits, the given target.
     void startRun(int target) {
-        state.jishu = 1;
-        state.jizhong = 0;
+        state.setJishu(1);
+        state.setJizhong(0);
         state.mubiao = target;
         state.setRunning(true);
     }

@@ -215,10 +215,10 @@ private:
             if (ms_ % timer.intervalMs == 0 && !tick(Step::Extra, timer.tick))
                 return false;
         if (trainer_.state.running() && ms_ > runStart_ && (ms_ - runStart_) % timerMs == 0) {
-            const int before = trainer_.state.jishu;
+            const int before = trainer_.state.jishu();
             if (!tick(Step::RunTick, [this] { trainer_.run.tickRun(); }))
                 return false;
-            tally_.landings += trainer_.state.jishu - before;
+            tally_.landings += trainer_.state.jishu() - before;
         }
         if (trainer_.run.countdownActive()) {
             if (!tick(Step::CountdownTick, [this] { trainer_.run.tickCountdown(); }))
@@ -244,7 +244,7 @@ private:
     bool strike() {
         ++tally_.keys;
         const PracticeState& state = trainer_.state;
-        const bool shiftAware = MenuTree::checkedIndex(trainer_.menus.fengge1) == 11;
+        const bool shiftAware = trainer_.options.fengge() == Options::fallingAllCharacters;
         Event event;
         event.step = Step::Key;
         event.ms = ms_;

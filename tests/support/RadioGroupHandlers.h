@@ -1,23 +1,24 @@
 #pragma once
 
-#include "menus/MenuTree.h"
 #include "settings/GroupHandlers.h"
+#include "settings/Options.h"
 
 #include <QAction>
 #include <QStringList>
 
-// Group handlers that treat check marks as the real ones do: an index of an item of the group
-// checks that item alone, any other index (outside the group, or a separator) is ignored.
-// Every call is recorded as "<group>:<index>", e.g. "zongshu:11".
+// Group handlers that set the options as the real ones do, without their other effects: an
+// index outside the group (or the separator) is ignored, the custom total is 99. Every call is
+// recorded as "<group>:<index>", e.g. "zongshu:11".
 class RadioGroupHandlers {
 public:
     QStringList calls;
 
-    GroupHandlers make(MenuTree& menus) {
-        return {choose(QStringLiteral("fengge1"), menus.fengge1),
-                choose(QStringLiteral("shengyin1"), menus.shengyin1),
-                choose(QStringLiteral("jibie"), menus.jibie),
-                choose(QStringLiteral("zongshu"), menus.zongshu)};
+    GroupHandlers make(Options& options) {
+        Options* o = &options;
+        return {record(QStringLiteral("fengge1"), [o](int i) { o->setFengge(i); }),
+                record(QStringLiteral("shengyin1"), [o](int i) { o->setShengyin(i); }),
+                record(QStringLiteral("jibie"), [o](int i) { o->setLevel(i + 1); }),
+                record(QStringLiteral("zongshu"), [o](int i) { o->setTotal(i, 99); })};
     }
 
     // How many selectable items of the group are checked.
@@ -30,13 +31,10 @@ public:
     }
 
 private:
-    std::function<void(int)> choose(const QString& name, const QList<QAction*>& group) {
-        return [this, name, &group](int index) {
+    std::function<void(int)> record(const QString& name, std::function<void(int)> set) {
+        return [this, name, set](int index) {
             calls << QStringLiteral("%1:%2").arg(name).arg(index);
-            if (index < 0 || index >= group.size() || group[index]->isSeparator())
-                return;
-            for (int i = 0; i < group.size(); ++i)
-                group[i]->setChecked(i == index);
+            set(index);
         };
     }
 };

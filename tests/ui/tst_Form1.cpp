@@ -210,7 +210,7 @@ private slots:
         int pressed = 0;
         connect(button, &QAbstractButton::pressed, this, [&pressed] { ++pressed; });
         QWidget* focused = QApplication::focusWidget();
-        const int before = form.trainer().state.jishu;
+        const int before = form.trainer().state.jishu();
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Down, Qt::Key_F,
                             Qt::Key_VolumeUp}) {
             if (throughTheSystem)
@@ -218,7 +218,7 @@ private slots:
             else
                 QTest::keyClick(&form, key);
         }
-        QCOMPARE(form.trainer().state.jishu, before + 6);
+        QCOMPARE(form.trainer().state.jishu(), before + 6);
         QCOMPARE(QApplication::focusWidget(), focused);
         QCOMPARE(pressed, 0);
     }

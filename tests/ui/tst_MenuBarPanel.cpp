@@ -4,7 +4,9 @@
 #include "app/PopupMenus.h"
 #include "look/Twips.h"
 #include "menus/MenuTree.h"
+#include "settings/Options.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -16,7 +18,8 @@ class MenuBarPanelTest : public QObject {
 
     struct Fixture {
         QWidget window;
-        MenuTree tree;
+        Options options;
+        MenuTree tree{options};
         PopupMenus* menus;
         MenuBarPanel* bar;
         Fixture() {
@@ -94,6 +97,17 @@ private slots:
     void theHighlightLetsThePointerThroughToTheWindow() {
         Fixture f;
         QVERIFY(f.bar->highlight()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+
+    void radioGroupItemsShowTheSameTickAsEveryCheckableItem() {
+        Fixture f;
+        QMenu* levels = f.menus->xuanxiang()->findChild<QMenu*>(QStringLiteral("lianxijibie"));
+        QVERIFY(levels);
+        levels->adjustSize();
+        const QImage grouped = levels->grab().toImage();
+        for (QAction* item : f.tree.jibie)
+            item->setActionGroup(nullptr);
+        QCOMPARE(levels->grab().toImage(), grouped);
     }
 };
 

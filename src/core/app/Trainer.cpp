@@ -3,8 +3,6 @@
 #include "keyboard/KeyLayout.h"
 #include "platform/SoundChannel.h"
 
-#include <QAction>
-
 namespace {
 
 // The application's title, as dialogs of the program show it.
@@ -13,21 +11,22 @@ const QString appTitle = QStringLiteral("Keyvora");
 } // namespace
 
 Trainer::Trainer(const Platform& platform, QObject* parent)
-    : QObject(parent), platform_(platform), styles(menus),
-      selector(state, menus, falling, *platform_.random, channel(1), platform_.folder),
+    : QObject(parent), platform_(platform), menus(options), state(options), styles(options),
+      selector(state, options, falling, *platform_.random, channel(1), platform_.folder),
       runClock(state, *platform_.clock), fallingCharacter(state, falling, selector),
       run(state, falling, selector, runClock, fallingCharacter, *platform_.clock),
-      blink(state, keyboard), statistics(state), fingers(state, menus),
-      levels(state, menus, *platform_.inputBox, appTitle),
-      keyInput(state, menus, selector, channel(1), channel(2)),
-      keySounds(menus, channel(1), platform_.folder), switches(menus, channel(4), platform_.folder),
-      wubi(menus, state, channel(3), channel(4), platform_.folder,
+      blink(state, keyboard), statistics(state), fingers(state, options),
+      levels(options, *platform_.inputBox, appTitle),
+      keyInput(state, options, selector, channel(1), channel(2)),
+      keySounds(options, channel(1), platform_.folder),
+      switches(options, channel(4), platform_.folder),
+      wubi(options, state, channel(3), channel(4), platform_.folder,
            [](int keyIndex) {
                const KeyLayout::Cap* cap = KeyLayout::capOf(keyIndex);
                return cap ? cap->caption : QString();
            }),
-      settings(menus, platform_.data, restoreHandlers()),
-      defaults(menus, menuHandlers(), {&channel(1), &channel(2), &channel(3), &channel(4)}),
+      settings(options, platform_.data, restoreHandlers()),
+      defaults(options, menuHandlers(), {&channel(1), &channel(2), &channel(3), &channel(4)}),
       deferredStart(
           [this] {
               settings.shujukucaidan();
@@ -35,7 +34,7 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
           },
           switches),
       help(platform_.folder, *platform_.shell, *platform_.messageBox),
-      history(state, menus, platform_.data, *platform_.clock) {
+      history(state, options, platform_.data, *platform_.clock) {
     run.setBeforeStart([this] {
         if (wubi.reciting())
             wubi.toggleRecitation();
@@ -43,6 +42,10 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
     });
     blink.setEndOfRun([this] { run.stop(); });
     statistics.setAfterTick([this] { fingers.tick(); });
+    statistics.setAfterTickBusy([this] { return fingers.blinking(); });
+    connect(&options, &Options::zhifaChanged, &statistics, &StatisticsTicker::wake);
+    statistics.setClock(*platform_.clock);
+    blink.setClock(*platform_.clock);
     keyInput.setOpenFileMenu([this] { emit fileMenuRequested(); });
 
     // The run's per-key figures come from the key handler and target selection; the record is
@@ -53,7 +56,7 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
     history.setRecitationEdition([this] {
         if (!wubi.reciting())
             return 0;
-        return menus.banci1.size() > 1 && menus.banci1[0]->isChecked() ? 86 : 98;
+        return options.banci();
     });
     connect(&state, &PracticeState::runningChanged, this, [this](bool running) {
         if (running)
@@ -80,22 +83,22 @@ GroupHandlers Trainer::menuHandlers() {
 }
 
 void Trainer::wireMenus() {
-    MenuTree::onChosen(menus.jijiankaishi, this, [this] { run.start(); });
-    MenuTree::onChosen(menus.jijiantingzhi, this, [this] { run.stop(); });
-    MenuTree::onChosen(menus.tuichu, this, [this] { emit exitRequested(); });
-    MenuTree::onChosen(menus.fengge1, this, [this](int i) { styles.choose(i); });
-    MenuTree::onChosen(menus.shengyin1, this, [this](int i) { keySounds.choose(i); });
-    MenuTree::onChosen(menus.jibie, this, [this](int i) { levels.chooseLevel(i); });
-    MenuTree::onChosen(menus.zongshu, this, [this](int i) { levels.chooseTotal(i, false); });
-    MenuTree::onChosen(menus.zhifa, this, [this] { defaults.zhifa(); });
-    MenuTree::onChosen(menus.cuowushengyin, this, [this] { switches.toggleErrorSound(); });
-    MenuTree::onChosen(menus.beijingyinyue, this, [this] { switches.toggleMusic(); });
-    MenuTree::onChosen(menus.bofangwubi, this, [this] { wubi.toggleRecitation(); });
-    MenuTree::onChosen(menus.banci1, this, [this](int i) { wubi.chooseEdition(i); });
-    MenuTree::onChosen(menus.huifu, this, [this] { defaults.huifu(); });
-    MenuTree::onChosen(menus.lianxijilu, this, [this] { emit historyRequested(); });
-    MenuTree::onChosen(menus.yicuojian, this, [this] { history.option().toggle(); });
-    MenuTree::onChosen(menus.bangzhu1, this, [this](int i) { help.choose(i); });
+    menus.onChosen(menus.jijiankaishi, this, [this] { run.start(); });
+    menus.onChosen(menus.jijiantingzhi, this, [this] { run.stop(); });
+    menus.onChosen(menus.tuichu, this, [this] { emit exitRequested(); });
+    menus.onChosen(menus.fengge1, this, [this](int i) { styles.choose(i); });
+    menus.onChosen(menus.shengyin1, this, [this](int i) { keySounds.choose(i); });
+    menus.onChosen(menus.jibie, this, [this](int i) { levels.chooseLevel(i); });
+    menus.onChosen(menus.zongshu, this, [this](int i) { levels.chooseTotal(i, false); });
+    menus.onChosen(menus.zhifa, this, [this] { defaults.zhifa(); });
+    menus.onChosen(menus.cuowushengyin, this, [this] { switches.toggleErrorSound(); });
+    menus.onChosen(menus.beijingyinyue, this, [this] { switches.toggleMusic(); });
+    menus.onChosen(menus.bofangwubi, this, [this] { wubi.toggleRecitation(); });
+    menus.onChosen(menus.banci1, this, [this](int i) { wubi.chooseEdition(i); });
+    menus.onChosen(menus.huifu, this, [this] { defaults.huifu(); });
+    menus.onChosen(menus.lianxijilu, this, [this] { emit historyRequested(); });
+    menus.onChosen(menus.yicuojian, this, [this] { history.option().toggle(); });
+    menus.onChosen(menus.bangzhu1, this, [this](int i) { help.choose(i); });
 }
 
 void Trainer::load() {

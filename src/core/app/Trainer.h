@@ -18,6 +18,7 @@
 #include "practice/StatisticsTicker.h"
 #include "settings/DefaultSettings.h"
 #include "settings/GroupHandlers.h"
+#include "settings/Options.h"
 #include "settings/SettingsStore.h"
 #include "sound/DeferredStart.h"
 #include "sound/KeySounds.h"
@@ -27,16 +28,16 @@
 
 #include <QObject>
 
-// Everything the trainer does that needs no window: the option state in the menu tree, the
-// practice state, and the controllers that advance them, wired to the menu items. The main
-// window adds the panels that show all this; tests drive it directly.
+// Everything the trainer does that needs no window: the options and the menu tree that shows
+// them, the practice state, and the controllers that advance them, wired to the menu items. The
+// main window adds the panels that show all this; tests drive it directly.
 class Trainer : public QObject {
     Q_OBJECT
 public:
     explicit Trainer(const Platform& platform, QObject* parent = nullptr);
 
     // The part of the window's load step that concerns the trainer: the key-sound and error
-    // channels get their start-up files, the falling character is emptied, and the always-on
+    // channels get their start-up files, the falling character is emptied, and the redraw
     // timers and the deferred start are started.
     void load();
 
@@ -66,6 +67,7 @@ private:
     Platform platform_;
 
 public:
+    Options options;
     MenuTree menus;
     PracticeState state;
     KeyboardModel keyboard;

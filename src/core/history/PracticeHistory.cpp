@@ -1,20 +1,19 @@
 #include "history/PracticeHistory.h"
 
 #include "keyboard/DisplayStyles.h"
-#include "menus/MenuTree.h"
 #include "platform/Clock.h"
 #include "practice/NumberText.h"
 #include "practice/PracticeState.h"
-
-#include <QAction>
+#include "practice/RunClock.h"
+#include "settings/Options.h"
 
 #include <cmath>
 
-PracticeHistory::PracticeHistory(const PracticeState& state, MenuTree& menus,
+PracticeHistory::PracticeHistory(const PracticeState& state, Options& options,
                                  const DataFolder& folder, const Clock& clock, QObject* parent)
-    : QObject(parent), state_(state), menus_(menus), clock_(clock), file_(folder), recorder_(clock),
-      weakKeys_(menus, recorder_), option_(menus, folder) {
-    connect(menus_.yicuojian, &QAction::toggled, this, [this](bool on) {
+    : QObject(parent), state_(state), options_(options), clock_(clock), file_(folder),
+      recorder_(clock), weakKeys_(options, recorder_), option_(options, folder) {
+    connect(&options_, &Options::yicuojianChanged, this, [this](bool on) {
         if (on)
             loadRecent();
     });
@@ -38,7 +37,7 @@ void PracticeHistory::runEnded() {
     if (!recorder_.active())
         return;
     QList<KeyFigures> keys = recorder_.finish();
-    if (state_.jishu < 2)
+    if (state_.jishu() < 2)
         return;
     RunRecord record = summaryNow();
     record.keys = std::move(keys);
@@ -49,15 +48,13 @@ void PracticeHistory::runEnded() {
 }
 
 RunRecord PracticeHistory::summaryNow() const {
-    using NumberText::leadingNumber;
     using NumberText::roundHalfEven;
 
     RunRecord r;
     r.when = clock_.localDateTime();
     r.when.setTime(QTime(r.when.time().hour(), r.when.time().minute(), r.when.time().second()));
-    r.style = std::max(0, MenuTree::checkedIndex(menus_.fengge1));
-    if (r.style < menus_.fengge1.size())
-        r.styleName = DisplayStyles::titleText(menus_.fengge1[r.style]->text());
+    r.style = options_.fengge();
+    r.styleName = DisplayStyles::titleText(Options::styleCaptions().at(r.style));
     r.level = state_.level();
     r.total = state_.total();
     r.wubiEdition = runEdition_;
@@ -65,15 +62,15 @@ RunRecord PracticeHistory::summaryNow() const {
     // The figures the statistics panel shows for the run, by its own rules: the count capped at
     // the total, which then also becomes the divisor of the accuracy, and the time as the run
     // clock shows it, to the tenth of a second.
-    const bool withinTotal = state_.jishu <= r.total;
-    r.count = int(withinTotal ? state_.jishu : r.total);
-    r.hits = state_.jizhong;
-    const double divisor = withinTotal ? state_.jishu : r.total;
-    r.accuracy = divisor > 0 ? int(roundHalfEven(state_.jizhong / divisor * 100)) : 0;
-    const double minutes = leadingNumber(state_.text(StatLabel::Minutes)) +
-                           leadingNumber(state_.text(StatLabel::Seconds)) / 60 +
-                           leadingNumber(state_.text(StatLabel::Tenths)) / 600;
+    const int jishu = state_.jishu();
+    const int jizhong = state_.jizhong();
+    const bool withinTotal = jishu <= r.total;
+    r.count = int(withinTotal ? jishu : r.total);
+    r.hits = jizhong;
+    const double divisor = withinTotal ? jishu : r.total;
+    r.accuracy = divisor > 0 ? int(roundHalfEven(jizhong / divisor * 100)) : 0;
+    const double minutes = RunClock::reading(state_.elapsed()).inMinutes();
     r.seconds = std::round(minutes * 600) / 10;
-    r.speed = minutes > 0 ? int(roundHalfEven(state_.jizhong / minutes)) : 0;
+    r.speed = minutes > 0 ? int(roundHalfEven(jizhong / minutes)) : 0;
     return r;
 }

@@ -10,7 +10,7 @@
 #include <functional>
 
 class Clock;
-class MenuTree;
+class Options;
 class PracticeState;
 class DataFolder;
 
@@ -21,7 +21,7 @@ class DataFolder;
 class PracticeHistory : public QObject {
     Q_OBJECT
 public:
-    PracticeHistory(const PracticeState& state, MenuTree& menus, const DataFolder& folder,
+    PracticeHistory(const PracticeState& state, Options& options, const DataFolder& folder,
                     const Clock& clock, QObject* parent = nullptr);
 
     RunRecorder& recorder() { return recorder_; }
@@ -50,7 +50,7 @@ private:
     void loadRecent();
 
     const PracticeState& state_;
-    MenuTree& menus_;
+    Options& options_;
     const Clock& clock_;
     RecordFile file_;
     RunRecorder recorder_;

@@ -1,16 +1,15 @@
 #include "history/WeakKeyOption.h"
 
 #include "history/RecordFile.h"
-#include "menus/MenuTree.h"
 #include "platform/DataFolder.h"
+#include "settings/Options.h"
 #include "settings/SettingsFile.h"
 
-#include <QAction>
 #include <QSaveFile>
 
-WeakKeyOption::WeakKeyOption(MenuTree& menus, const DataFolder& folder, QObject* parent)
-    : QObject(parent), menus_(menus), folder_(folder) {
-    connect(menus_.yicuojian, &QAction::toggled, this, [this](bool on) {
+WeakKeyOption::WeakKeyOption(Options& options, const DataFolder& folder, QObject* parent)
+    : QObject(parent), options_(options), folder_(folder) {
+    connect(&options_, &Options::yicuojianChanged, this, [this](bool on) {
         if (on != saved_)
             save(on);
     });
@@ -23,11 +22,11 @@ QString WeakKeyOption::path() const {
 void WeakKeyOption::restore() {
     const QList<QString> lines = SettingsFile::readLines(path());
     saved_ = !lines.isEmpty() && SettingsFile::booleanValue(lines.first().trimmed());
-    menus_.yicuojian->setChecked(saved_);
+    options_.setYicuojian(saved_);
 }
 
 void WeakKeyOption::toggle() {
-    menus_.yicuojian->setChecked(!menus_.yicuojian->isChecked());
+    options_.setYicuojian(!options_.yicuojian());
 }
 
 void WeakKeyOption::save(bool on) {

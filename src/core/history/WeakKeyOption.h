@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class MenuTree;
+class Options;
 #include "platform/DataFolder.h"
 
 // Keeps the check mark of "重点练习易错键" in a small file of its own, 数据库/重点练习易错键
@@ -12,7 +12,7 @@ class MenuTree;
 class WeakKeyOption : public QObject {
     Q_OBJECT
 public:
-    WeakKeyOption(MenuTree& menus, const DataFolder& folder, QObject* parent = nullptr);
+    WeakKeyOption(Options& options, const DataFolder& folder, QObject* parent = nullptr);
 
     QString path() const;
     // Sets the mark from the file; a missing or unreadable file leaves it off.
@@ -23,7 +23,7 @@ public:
 private:
     void save(bool on);
 
-    MenuTree& menus_;
+    Options& options_;
     DataFolder folder_;
     bool saved_ = false; // what the file holds, or the default while there is none
 };

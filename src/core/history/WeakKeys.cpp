@@ -2,17 +2,15 @@
 
 #include "history/RunRecorder.h"
 #include "keyboard/KeyTable.h"
-#include "menus/MenuTree.h"
-
-#include <QAction>
+#include "settings/Options.h"
 
 #include <array>
 
-WeakKeys::WeakKeys(const MenuTree& menus, const RunRecorder& current)
-    : menus_(menus), current_(current) {}
+WeakKeys::WeakKeys(const Options& options, const RunRecorder& current)
+    : options_(options), current_(current) {}
 
 bool WeakKeys::active() const {
-    return menus_.yicuojian && menus_.yicuojian->isChecked();
+    return options_.yicuojian();
 }
 
 void WeakKeys::setRecent(QList<RunRecord> runs) {

@@ -5,7 +5,7 @@
 
 #include <QList>
 
-class MenuTree;
+class Options;
 class RunRecorder;
 
 // Practice that leans on weak keys ("重点练习易错键"): while its menu item is checked, each code
@@ -16,7 +16,7 @@ public:
     static constexpr double floor = 0.1;
     static constexpr int recentRuns = 20;
 
-    WeakKeys(const MenuTree& menus, const RunRecorder& current);
+    WeakKeys(const Options& options, const RunRecorder& current);
 
     bool active() const override;
     int draw(TargetSet set, double r) const override;
@@ -29,7 +29,7 @@ public:
     double missRate(int keyIndex) const;
 
 private:
-    const MenuTree& menus_;
+    const Options& options_;
     const RunRecorder& current_;
     QList<RunRecord> recent_;
     KeyStats stats_{{}};

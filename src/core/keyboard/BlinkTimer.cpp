@@ -5,13 +5,9 @@
 #include "practice/PracticeState.h"
 
 BlinkTimer::BlinkTimer(PracticeState& state, KeyboardModel& keyboard, QObject* parent)
-    : QObject(parent), state_(state), keyboard_(keyboard), timer3_(this) {
-    timer3_.setInterval(tickMs);
-    connect(&timer3_, &QTimer::timeout, this, &BlinkTimer::tick);
-}
-
-void BlinkTimer::start() {
-    timer3_.start();
+    : QObject(parent), state_(state), keyboard_(keyboard), timer3_(tickMs, this) {
+    connect(&timer3_, &OnDemandTimer::timeout, this, &BlinkTimer::tick);
+    connect(&state_, &PracticeState::runningChanged, &timer3_, &OnDemandTimer::wake);
 }
 
 void BlinkTimer::tick() {
@@ -36,4 +32,9 @@ void BlinkTimer::tick() {
     // until the next run begins, and stopping again then would hide that run's countdown.
     if (state_.running() && state_.runComplete() && endOfRun_)
         endOfRun_();
+
+    // Without a run, once the light is off and the phase back at 0, a tick changes nothing. A
+    // run that ended in this very tick still needs the next one to bring the phase back to 0.
+    if (!state_.running() && lit_ == KeyTable::noKey && shanjian_ == 0)
+        timer3_.sleep();
 }

@@ -3,15 +3,15 @@
 #include <QObject>
 #include <QString>
 
-class MenuTree;
+class Options;
 
 // The display style: whether the practice area shows the drawn keyboard or the falling
-// character, and the title banner that names the style. The style itself is the checked item
-// of the style menu.
+// character, and the title banner that names the style. The style itself is held by the
+// options model.
 class DisplayStyles : public QObject {
     Q_OBJECT
 public:
-    explicit DisplayStyles(MenuTree& menus, QObject* parent = nullptr);
+    explicit DisplayStyles(Options& options, QObject* parent = nullptr);
 
     // The style menu's handler. An index that names no style (the separator 4, or beyond 11,
     // which only a damaged settings file can send) changes nothing.
@@ -28,7 +28,7 @@ signals:
     void bannerChanged(const QString& banner);
 
 private:
-    MenuTree& menus_;
+    Options& options_;
     bool keyboardShown_ = true;
     QString banner_ = QStringLiteral("K e y v o r a");
 };

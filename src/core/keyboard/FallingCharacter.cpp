@@ -19,7 +19,7 @@ void FallingCharacter::tick() {
     const bool placedForThisTarget = state_.xialuobushu >= 0;
     if (placedForThisTarget &&
         static_cast<float>(label_.top()) >= static_cast<float>(areaHeight - landingMargin)) {
-        state_.jishu += 1;
+        state_.setJishu(state_.jishu() + 1);
         label_.setCaption(QString());
         label_.setTop(0);
         selector_.zifu();

@@ -3,7 +3,7 @@
 #include <functional>
 
 class FallingLabel;
-class MenuTree;
+class Options;
 class PracticeState;
 class ProgramFolder;
 class RandomSource;
@@ -15,7 +15,7 @@ class TargetWeights;
 // the new target's name on the key-sound channel.
 class TargetSelector {
 public:
-    TargetSelector(PracticeState& state, const MenuTree& menus, FallingLabel& falling,
+    TargetSelector(PracticeState& state, const Options& options, FallingLabel& falling,
                    RandomSource& random, SoundChannel& keySound, const ProgramFolder& folder);
 
     // Does nothing once the run is complete. Otherwise stores a new target in `mubiao`, a new
@@ -29,7 +29,7 @@ public:
 
 private:
     PracticeState& state_;
-    const MenuTree& menus_;
+    const Options& options_;
     FallingLabel& falling_;
     RandomSource& random_;
     SoundChannel& keySound_;

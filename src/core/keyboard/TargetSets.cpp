@@ -4,20 +4,27 @@
 
 namespace TargetSets {
 
-TargetSet forCheckedStyle(const std::function<bool(int)>& isChecked) {
-    if (isChecked(0) || isChecked(5))
+TargetSet forStyle(int style) {
+    switch (style) {
+    case 0:
+    case 5:
         return TargetSet::DigitsAndCapitals;
-    if (isChecked(1) || isChecked(7))
+    case 1:
+    case 7:
         return TargetSet::Capitals;
-    if (isChecked(2) || isChecked(8))
+    case 2:
+    case 8:
         return TargetSet::Digits;
-    if (isChecked(6))
+    case 6:
         return TargetSet::DigitsAndSmall;
-    if (isChecked(3) || isChecked(9))
+    case 3:
+    case 9:
         return TargetSet::AllKeysCapitals;
-    if (isChecked(10))
+    case 10:
         return TargetSet::AllKeysSmall;
-    return TargetSet::AllCharacters;
+    default:
+        return TargetSet::AllCharacters;
+    }
 }
 
 bool isOtherKey(int code) {

@@ -1,7 +1,4 @@
 #pragma once
-
-#include <functional>
-
 // The sets of target codes a display style draws from.
 enum class TargetSet {
     DigitsAndCapitals, // styles 0 and 5
@@ -10,14 +7,14 @@ enum class TargetSet {
     DigitsAndSmall,    // style 6
     AllKeysCapitals,   // styles 3 and 9
     AllKeysSmall,      // style 10
-    AllCharacters,     // style 11, and whatever else is checked
+    AllCharacters,     // style 11
 };
 
 namespace TargetSets {
 
-// The set of the checked display style, testing the style items in a fixed order: the pairs
-// 0/5, 1/7, 2/8, then 6, 3/9, 10, and otherwise every printable character.
-TargetSet forCheckedStyle(const std::function<bool(int styleIndex)>& isChecked);
+// The set a display style draws from: the keyboard style and its falling twin share one (0/5,
+// 1/7, 2/8, 3/9), and style 11 takes every printable character.
+TargetSet forStyle(int style);
 
 bool contains(TargetSet set, int code);
 

@@ -1,6 +1,9 @@
 #include "menus/MenuTree.h"
 
+#include "settings/Options.h"
+
 #include <QAction>
+#include <QActionGroup>
 
 const QString MenuTree::wenjianCaption = QStringLiteral("文件(&F)");
 const QString MenuTree::xuanxiangCaption = QStringLiteral("选项");
@@ -13,62 +16,39 @@ const QString MenuTree::banciCaption = QStringLiteral("选择口诀版次(&X)");
 const QString MenuTree::bofangCaption = QStringLiteral("播放五笔口诀(&W)");
 const QString MenuTree::tingzhiCaption = QStringLiteral("停止五笔口诀(&W)");
 
-MenuTree::MenuTree(QObject* parent) : QObject(parent) {
+MenuTree::MenuTree(const Options& options, QObject* parent) : QObject(parent), options_(options) {
     jijiankaishi = item(QStringLiteral("jijiankaishi"), QStringLiteral("开始(&S)"));
     jijiantingzhi = item(QStringLiteral("jijiantingzhi"), QStringLiteral("停止(&C)"));
     lianxijilu = item(QStringLiteral("lianxijilu"), QStringLiteral("练习记录(&R)..."));
     xian1 = separator(QStringLiteral("xian1"));
     tuichu = item(QStringLiteral("tuichu"), QStringLiteral("退出(&X)"));
 
-    const QStringList styles = {
-        QStringLiteral("显示键盘-字母和数字(&A)"),
-        QStringLiteral("显示键盘-26个字母(&B)"),
-        QStringLiteral("显示键盘-10个数字(&C)"),
-        QStringLiteral("显示键盘-全部按键(&D)"),
-        QStringLiteral("-"),
-        QStringLiteral("下落字符-数字和字母(大写显示)(&E)"),
-        QStringLiteral("下落字符-数字和字母(小写显示)(&F)"),
-        QStringLiteral("下落字符-26个字母(&G)"),
-        QStringLiteral("下落字符-10个数字(&H)"),
-        QStringLiteral("下落字符-全部按键(大写显示)(&H)"),
-        QStringLiteral("下落字符-全部按键(小写显示)(&J)"),
-        QStringLiteral("下落字符-全部字符(&K)"),
-    };
+    const QStringList& styles = Options::styleCaptions();
     for (int i = 0; i < styles.size(); ++i) {
         const QString name = QStringLiteral("fengge1_%1").arg(i);
-        fengge1 << (i == 4 ? separator(name) : item(name, styles[i], i == 0));
+        fengge1 << (i == Options::styleSeparator ? separator(name) : item(name, styles[i]));
     }
 
-    const QStringList sounds = {
-        QStringLiteral("无(&N)"),    QStringLiteral("语音报键(&Y)"), QStringLiteral("音效1(&O)"),
-        QStringLiteral("音效2(&T)"), QStringLiteral("音效3(&S)"),    QStringLiteral("音效4(&F)"),
-        QStringLiteral("音效5(&W)"), QStringLiteral("音效6(&L)"),    QStringLiteral("音效7(&Q)"),
-    };
+    const QStringList& sounds = Options::soundCaptions();
     for (int i = 0; i < sounds.size(); ++i)
-        shengyin1 << item(QStringLiteral("shengyin1_%1").arg(i), sounds[i], i == 1);
+        shengyin1 << item(QStringLiteral("shengyin1_%1").arg(i), sounds[i]);
 
-    for (int i = 0; i < 20; ++i)
-        jibie << item(QStringLiteral("jibie_%1").arg(i), QString::number(i + 1), i == 2);
+    for (int i = 0; i < Options::levelCount; ++i)
+        jibie << item(QStringLiteral("jibie_%1").arg(i), QString::number(i + 1));
 
-    const QStringList totals = {
-        QStringLiteral("10"),  QStringLiteral("20"),  QStringLiteral("30"),
-        QStringLiteral("40"),  QStringLiteral("50"),  QStringLiteral("60"),
-        QStringLiteral("70"),  QStringLiteral("80"),  QStringLiteral("90"),
-        QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("自定义"),
-    };
+    const QStringList& totals = Options::totalCaptions();
     for (int i = 0; i < totals.size(); ++i)
-        zongshu << item(QStringLiteral("zongshu_%1").arg(i), totals[i], i == 4);
+        zongshu << item(QStringLiteral("zongshu_%1").arg(i), totals[i]);
 
     xian6 = separator(QStringLiteral("xian6"));
-    zhifa = item(QStringLiteral("zhifa"), QStringLiteral("显示指法(&F)"), true);
-    cuowushengyin =
-        item(QStringLiteral("cuowushengyin"), QStringLiteral("打开错误警示音效(&C)"), true);
+    zhifa = item(QStringLiteral("zhifa"), QStringLiteral("显示指法(&F)"));
+    cuowushengyin = item(QStringLiteral("cuowushengyin"), QStringLiteral("打开错误警示音效(&C)"));
     beijingyinyue = item(QStringLiteral("beijingyinyue"), QStringLiteral("打开背景音乐(&B)"));
     xian11 = separator(QStringLiteral("xian11"));
     bofangwubi = item(QStringLiteral("bofangwubi"), bofangCaption);
     bofangwubi->setCheckable(false);
     banci1 << item(QStringLiteral("banci1_0"), QStringLiteral("86版(&A)"));
-    banci1 << item(QStringLiteral("banci1_1"), QStringLiteral("98版(&B)"), true);
+    banci1 << item(QStringLiteral("banci1_1"), QStringLiteral("98版(&B)"));
     xian7 = separator(QStringLiteral("xian7"));
     huifu = item(QStringLiteral("huifu"), QStringLiteral("恢复菜单默认设置(&H)"));
     huifu->setCheckable(false);
@@ -96,13 +76,58 @@ MenuTree::MenuTree(QObject* parent) : QObject(parent) {
     }
     for (QAction* a : {jijiankaishi, jijiantingzhi, lianxijilu, tuichu})
         a->setCheckable(false);
+    bindOptions();
 }
 
-QAction* MenuTree::item(const QString& name, const QString& caption, bool checked) {
+QActionGroup* MenuTree::exclusive(const QList<QAction*>& group) {
+    auto* radio = new QActionGroup(this);
+    for (QAction* a : group)
+        if (!a->isSeparator())
+            radio->addAction(a);
+    return radio;
+}
+
+void MenuTree::bindOptions() {
+    for (const QList<QAction*>* group : {&fengge1, &shengyin1, &jibie, &zongshu, &banci1})
+        exclusive(*group);
+    showOptions();
+    const Options* o = &options_;
+    connect(o, &Options::fenggeChanged, this, [this](int i) { fengge1[i]->setChecked(true); });
+    connect(o, &Options::shengyinChanged, this, [this](int i) { shengyin1[i]->setChecked(true); });
+    connect(o, &Options::levelChanged, this,
+            [this](int level) { jibie[level - 1]->setChecked(true); });
+    connect(o, &Options::totalChanged, this,
+            [this] { zongshu[options_.zongshu()]->setChecked(true); });
+    connect(o, &Options::zhifaChanged, zhifa, &QAction::setChecked);
+    connect(o, &Options::cuowushengyinChanged, cuowushengyin, &QAction::setChecked);
+    connect(o, &Options::beijingyinyueChanged, beijingyinyue, &QAction::setChecked);
+    connect(o, &Options::banciChanged, this,
+            [this](int edition) { banci1[edition == 86 ? 0 : 1]->setChecked(true); });
+    connect(o, &Options::yicuojianChanged, yicuojian, &QAction::setChecked);
+    connect(o, &Options::recitingChanged, this, &MenuTree::showOptions);
+}
+
+void MenuTree::showOptions() {
+    const Options& o = options_;
+    fengge1[o.fengge()]->setChecked(true);
+    shengyin1[o.shengyin()]->setChecked(true);
+    jibie[o.level() - 1]->setChecked(true);
+    zongshu[o.zongshu()]->setChecked(true);
+    banci1[o.banci() == 86 ? 0 : 1]->setChecked(true);
+    zhifa->setChecked(o.zhifa());
+    cuowushengyin->setChecked(o.cuowushengyin());
+    beijingyinyue->setChecked(o.beijingyinyue());
+    yicuojian->setChecked(o.yicuojian());
+    // While the recitation plays, its channel is busy: the music item shows it, but cannot be
+    // chosen.
+    beijingyinyue->setEnabled(!o.reciting());
+    bofangwubi->setText(o.reciting() ? tingzhiCaption : bofangCaption);
+}
+
+QAction* MenuTree::item(const QString& name, const QString& caption) {
     auto* a = new QAction(caption, this);
     a->setObjectName(name);
     a->setCheckable(true);
-    a->setChecked(checked);
     return a;
 }
 
@@ -121,12 +146,11 @@ int MenuTree::checkedIndex(const QList<QAction*>& group) {
 }
 
 void MenuTree::onChosen(QAction* item, QObject* context, std::function<void()> handler) {
-    QObject::connect(item, &QAction::triggered, context, [item, handler](bool checked) {
-        // Qt has already flipped a checkable item; put the mark back so that the handler
-        // alone decides it.
-        if (item->isCheckable())
-            item->setChecked(!checked);
+    QObject::connect(item, &QAction::triggered, context, [this, handler] {
+        // Qt has already moved the mark; the handler decides the model, and the marks then
+        // show the model, whatever the handler did.
         handler();
+        showOptions();
     });
 }
 

@@ -7,14 +7,17 @@
 #include <functional>
 
 class QAction;
+class QActionGroup;
+class Options;
 
-// Every item of the three menus, by the names the rest of the program uses. The check marks
-// of these items are the user's option state; each handler sets them itself, so a click never
-// toggles a mark behind the handler's back.
+// Every item of the three menus, by the names the rest of the program uses. The check marks,
+// the music item's enabled state and the recitation caption show the options model: a change
+// of the model moves them, and a click runs its handler, which alone decides the model, after
+// which the marks show the model again.
 class MenuTree : public QObject {
     Q_OBJECT
 public:
-    explicit MenuTree(QObject* parent = nullptr);
+    explicit MenuTree(const Options& options, QObject* parent = nullptr);
 
     // File menu "文件(&F)".
     QAction* jijiankaishi = nullptr;  // 开始
@@ -58,13 +61,20 @@ public:
     // The index of the first checked item of a group, or -1 when none is checked.
     static int checkedIndex(const QList<QAction*>& group);
 
-    // Runs the handler when the user chooses the item.
-    static void onChosen(QAction* item, QObject* context, std::function<void()> handler);
+    // Runs the handler when the user chooses the item; the marks then show the model again.
+    void onChosen(QAction* item, QObject* context, std::function<void()> handler);
     // Runs the handler with the item's index when the user chooses an item of the group.
-    static void onChosen(const QList<QAction*>& group, QObject* context,
-                         std::function<void(int)> handler);
+    void onChosen(const QList<QAction*>& group, QObject* context, std::function<void(int)> handler);
+
+    // Sets every check mark, the music item's enabled state and the recitation caption from the
+    // model.
+    void showOptions();
 
 private:
-    QAction* item(const QString& name, const QString& caption, bool checked = false);
+    QAction* item(const QString& name, const QString& caption);
     QAction* separator(const QString& name);
+    QActionGroup* exclusive(const QList<QAction*>& group);
+    void bindOptions();
+
+    const Options& options_;
 };

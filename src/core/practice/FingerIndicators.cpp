@@ -1,21 +1,18 @@
 #include "practice/FingerIndicators.h"
 
 #include "keyboard/KeyTable.h"
-#include "menus/MenuTree.h"
 #include "practice/PracticeState.h"
-
-#include <QAction>
+#include "settings/Options.h"
 
 namespace {
 
-constexpr int fallingAllCharacters = 11; // the only style with the Shift hint
-constexpr int litTicks = 3;              // of a blink cycle of 5 ticks
+constexpr int litTicks = 3; // of a blink cycle of 5 ticks
 constexpr int cycleTicks = 5;
 
 } // namespace
 
-FingerIndicators::FingerIndicators(PracticeState& state, const MenuTree& menus, QObject* parent)
-    : QObject(parent), state_(state), menus_(menus) {}
+FingerIndicators::FingerIndicators(PracticeState& state, const Options& options, QObject* parent)
+    : QObject(parent), state_(state), options_(options) {}
 
 int FingerIndicators::fingerOf(int code) {
     return KeyTable::fingerOf(code);
@@ -33,10 +30,14 @@ bool FingerIndicators::shiftLit(int i) const {
     return i >= 0 && i < int(shifts_.size()) && shifts_[std::size_t(i)];
 }
 
+bool FingerIndicators::blinking() const {
+    return options_.zhifa() && state_.running();
+}
+
 void FingerIndicators::tick() {
     std::array<bool, 8> fingers{};
     std::array<bool, 2> shifts{};
-    if (!menus_.zhifa || !menus_.zhifa->isChecked()) {
+    if (!options_.zhifa()) {
         show(fingers, shifts);
         return;
     }
@@ -56,8 +57,8 @@ void FingerIndicators::tick() {
     if (running && finger >= 0)
         fingers[std::size_t(finger)] = shanshuo_ < litTicks;
 
-    const bool allCharacters = fallingAllCharacters < menus_.fengge1.size() &&
-                               menus_.fengge1[fallingAllCharacters]->isChecked();
+    // Only the all-characters style gives the Shift hint.
+    const bool allCharacters = options_.fengge() == Options::fallingAllCharacters;
     if (allCharacters && running && needsShift(state_.mubiao) && finger >= 0) {
         // Shift is held by the hand that does not strike the key.
         const bool leftHand = finger <= 3;

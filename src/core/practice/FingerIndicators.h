@@ -4,7 +4,7 @@
 
 #include <array>
 
-class MenuTree;
+class Options;
 class PracticeState;
 
 // The eight finger buttons and the two Shift buttons below the keyboard. During a run the
@@ -13,10 +13,12 @@ class PracticeState;
 class FingerIndicators : public QObject {
     Q_OBJECT
 public:
-    FingerIndicators(PracticeState& state, const MenuTree& menus, QObject* parent = nullptr);
+    FingerIndicators(PracticeState& state, const Options& options, QObject* parent = nullptr);
 
     // The finger step of each statistics tick.
     void tick();
+    // Whether the next tick could show something else: only while the hint blinks in a run.
+    bool blinking() const;
 
     // Finger buttons 0..7: left little, ring, middle, index, right index, middle, ring, little.
     bool fingerLit(int i) const;
@@ -40,7 +42,7 @@ private:
     void show(const std::array<bool, 8>& fingers, const std::array<bool, 2>& shifts);
 
     PracticeState& state_;
-    const MenuTree& menus_;
+    const Options& options_;
     int shanshuo_ = 0;
     std::array<bool, 8> fingers_{};
     std::array<bool, 2> shifts_{};

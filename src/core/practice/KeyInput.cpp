@@ -2,28 +2,14 @@
 
 #include "history/RunRecorder.h"
 #include "keyboard/TargetSelector.h"
-#include "menus/MenuTree.h"
 #include "platform/SoundChannel.h"
 #include "practice/KeyChecker.h"
 #include "practice/PracticeState.h"
+#include "settings/Options.h"
 
-#include <QAction>
-
-namespace {
-
-bool isChecked(const QList<QAction*>& group, int index) {
-    return index < group.size() && group[index]->isChecked();
-}
-
-constexpr int fallingAllCharacters = 11; // the style item that checks the Shift state
-constexpr int silentMode = 0;            // key-sound items that play no effect on a hit
-constexpr int spokenMode = 1;
-
-} // namespace
-
-KeyInput::KeyInput(PracticeState& state, const MenuTree& menus, TargetSelector& selector,
+KeyInput::KeyInput(PracticeState& state, const Options& options, TargetSelector& selector,
                    SoundChannel& keySound, SoundChannel& errorSound)
-    : state_(state), menus_(menus), selector_(selector), keySound_(keySound),
+    : state_(state), options_(options), selector_(selector), keySound_(keySound),
       errorSound_(errorSound) {}
 
 void KeyInput::setOpenFileMenu(std::function<void()> open) {
@@ -31,9 +17,9 @@ void KeyInput::setOpenFileMenu(std::function<void()> open) {
 }
 
 void KeyInput::prepareSounds() {
-    if (!isChecked(menus_.shengyin1, silentMode))
+    if (options_.shengyin() != Options::silentMode)
         keySound_.prepare();
-    if (menus_.cuowushengyin && menus_.cuowushengyin->isChecked())
+    if (options_.cuowushengyin())
         errorSound_.prepare();
 }
 
@@ -48,22 +34,23 @@ void KeyInput::keyDown(int code, int state) {
     if (!state_.running())
         return;
 
-    const bool shiftAware = isChecked(menus_.fengge1, fallingAllCharacters);
+    const bool shiftAware = options_.fengge() == Options::fallingAllCharacters;
     // With Shift-aware checking Shift and Caps Lock only prepare the next character.
     if (shiftAware && (code == 16 || code == 20))
         return;
 
-    ++state_.jishu;
+    state_.setJishu(state_.jishu() + 1);
     const bool correct = KeyChecker::isCorrect(shiftAware, state_.mubiao, code, state);
     if (recorder_)
         recorder_->pressed(state_.mubiao, code, state, shiftAware, correct);
     if (correct) {
-        ++state_.jizhong;
+        state_.setJizhong(state_.jizhong() + 1);
         selector_.zifu();
         // In spoken mode zifu has just named the next target on this channel.
-        if (!isChecked(menus_.shengyin1, silentMode) && !isChecked(menus_.shengyin1, spokenMode))
+        const int mode = options_.shengyin();
+        if (mode != Options::silentMode && mode != Options::spokenMode)
             keySound_.replay();
-    } else if (menus_.cuowushengyin && menus_.cuowushengyin->isChecked()) {
+    } else if (options_.cuowushengyin()) {
         errorSound_.replay();
     }
 }

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-class MenuTree;
+class Options;
 class PracticeState;
 class RunRecorder;
 class SoundChannel;
@@ -12,7 +12,7 @@ class TargetSelector;
 // the target and answers with the next target and the key sound, or with the error sound.
 class KeyInput {
 public:
-    KeyInput(PracticeState& state, const MenuTree& menus, TargetSelector& selector,
+    KeyInput(PracticeState& state, const Options& options, TargetSelector& selector,
              SoundChannel& keySound, SoundChannel& errorSound);
 
     // What Alt+A does: pop up the file menu at the mouse position.
@@ -31,7 +31,7 @@ public:
 
 private:
     PracticeState& state_;
-    const MenuTree& menus_;
+    const Options& options_;
     TargetSelector& selector_;
     SoundChannel& keySound_;
     SoundChannel& errorSound_;

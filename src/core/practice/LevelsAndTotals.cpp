@@ -1,53 +1,50 @@
 #include "practice/LevelsAndTotals.h"
 
-#include "menus/MenuTree.h"
 #include "platform/InputBox.h"
 #include "practice/NumberText.h"
-#include "practice/PracticeState.h"
-
-#include <QAction>
+#include "settings/Options.h"
 
 const QString LevelsAndTotals::customPrompt = QStringLiteral("请输入字符总数(10-99999之间)");
-const QString LevelsAndTotals::fallbackTotal = QStringLiteral("99");
 
-LevelsAndTotals::LevelsAndTotals(PracticeState& state, MenuTree& menus, InputBox& inputBox,
-                                 QString appTitle)
-    : state_(state), menus_(menus), inputBox_(inputBox), appTitle_(std::move(appTitle)) {}
-
-namespace {
-
-void checkOnly(const QList<QAction*>& group, int index) {
-    for (QAction* item : group)
-        item->setChecked(false);
-    group[index]->setChecked(true);
-}
-
-} // namespace
+LevelsAndTotals::LevelsAndTotals(Options& options, InputBox& inputBox, QString appTitle)
+    : options_(options), inputBox_(inputBox), appTitle_(std::move(appTitle)) {}
 
 void LevelsAndTotals::chooseLevel(int index) {
-    if (index < 0 || index >= menus_.jibie.size())
+    if (index < 0 || index >= Options::levelCount)
         return;
-    checkOnly(menus_.jibie, index);
-    state_.setText(StatLabel::Level, menus_.jibie[index]->text());
+    options_.setLevel(index + 1);
 }
 
 void LevelsAndTotals::chooseTotal(int index, bool restoring) {
-    if (index < 0 || index >= menus_.zongshu.size())
+    if (index < 0 || index >= Options::totalCount)
         return;
-
-    if (index == customTotalIndex) {
-        QString entry = restoring ? fallbackTotal : inputBox_.ask(customPrompt, appTitle_, {});
-        if (entry.isEmpty())
-            return;
-        // The entry is taken by its leading number and shown in the signed style (" 150"); a
-        // fractional total is kept as entered.
-        const double value = NumberText::leadingNumber(entry);
-        entry = NumberText::signedText(value);
-        if (value < minCustomTotal || value > maxCustomTotal)
-            entry = fallbackTotal;
-        state_.setText(StatLabel::Total, entry);
-    } else {
-        state_.setText(StatLabel::Total, menus_.zongshu[index]->text());
+    if (index != Options::customTotal) {
+        options_.setTotal(index);
+        return;
     }
-    checkOnly(menus_.zongshu, index);
+    // The restore takes the entry 99 without asking; like any entry it is shown signed (" 99").
+    const QString entry =
+        restoring ? QString::number(fallbackTotal) : inputBox_.ask(customPrompt, appTitle_, {});
+    if (entry.isEmpty())
+        return;
+    // The entry is taken by its leading number; a fractional total is kept as entered.
+    const double value = NumberText::leadingNumber(entry);
+    if (value < minCustomTotal || value > maxCustomTotal)
+        options_.setTotal(index, fallbackTotal);
+    else
+        options_.setTotal(index, value, true);
+}
+
+QString LevelsAndTotals::levelText(const Options& options) {
+    if (!options.levelChosen())
+        return QStringLiteral("  3");
+    return QString::number(options.level());
+}
+
+QString LevelsAndTotals::totalText(const Options& options) {
+    if (options.totalEntered())
+        return NumberText::signedText(options.total());
+    if (options.zongshu() != Options::customTotal)
+        return Options::totalCaptions().at(options.zongshu());
+    return QString::number(options.total());
 }

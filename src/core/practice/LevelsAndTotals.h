@@ -3,24 +3,22 @@
 #include <QString>
 
 class InputBox;
-class MenuTree;
-class PracticeState;
+class Options;
 
-// The level menu `jibie` and the character-total menu `zongshu`. Choosing an item writes its
-// value into the level or total label of the statistics panel, the only store of the setting,
-// and moves the check mark. A change takes effect at once, during a run as well.
+// The level menu `jibie` and the character-total menu `zongshu`. Choosing an item sets the
+// level or the total in the options model and with it the check mark. A change takes effect at
+// once, during a run as well.
 class LevelsAndTotals {
 public:
-    static constexpr int customTotalIndex = 11;
     static constexpr double minCustomTotal = 10;
     static constexpr double maxCustomTotal = 99999;
+    // The total used when a custom entry is out of range, and by the start-up restore.
+    static constexpr double fallbackTotal = 99;
 
     // The prompt of the custom total's input box.
     static const QString customPrompt;
-    // The total used when a custom entry is out of range, and by the start-up restore.
-    static const QString fallbackTotal;
 
-    LevelsAndTotals(PracticeState& state, MenuTree& menus, InputBox& inputBox, QString appTitle);
+    LevelsAndTotals(Options& options, InputBox& inputBox, QString appTitle);
 
     // Level item 0..19 (levels 1..20). Any other index is ignored.
     void chooseLevel(int index);
@@ -31,9 +29,15 @@ public:
     // Any other index is ignored.
     void chooseTotal(int index, bool restoring = false);
 
+    // The texts of the level and total figures of the statistics panel: the level's design text
+    // "  3" until a level is chosen, then the item's caption; an item's total as its caption, a
+    // custom entry in the signed style (" 150", the restore's " 99"), the fallback for an entry
+    // out of range as "99".
+    static QString levelText(const Options& options);
+    static QString totalText(const Options& options);
+
 private:
-    PracticeState& state_;
-    MenuTree& menus_;
+    Options& options_;
     InputBox& inputBox_;
     QString appTitle_;
 };

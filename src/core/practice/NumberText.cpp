@@ -39,8 +39,8 @@ double leadingNumber(const QString& text) {
         if (j > expStart)
             end = j;
     }
-    // The statistics panel reads its own whole numbers back ten times a second: those need no
-    // general conversion. Up to 15 digits every integer is exact in a double.
+    // Level and total texts are whole numbers read on every tick of a run: those need no general
+    // conversion. Up to 15 digits every integer is exact in a double.
     if (end == integerEnd && digits <= 15) {
         int k = start;
         const bool negative = text[k] == QLatin1Char('-');

@@ -1,17 +1,29 @@
 #include "practice/PracticeState.h"
 
-#include "practice/NumberText.h"
+#include "settings/Options.h"
 
-PracticeState::PracticeState(QObject* parent) : QObject(parent) {
-    texts_[index(StatLabel::Level)] = QStringLiteral("  3");
-    texts_[index(StatLabel::Total)] = QStringLiteral("50");
-    texts_[index(StatLabel::Seconds)] = QStringLiteral("00");
-    texts_[index(StatLabel::Count)] = QStringLiteral("0");
-    texts_[index(StatLabel::Hits)] = QStringLiteral("0");
-    texts_[index(StatLabel::Accuracy)] = QStringLiteral("0");
-    texts_[index(StatLabel::Minutes)] = QStringLiteral("00");
-    texts_[index(StatLabel::Speed)] = QStringLiteral("0");
-    texts_[index(StatLabel::Tenths)] = QStringLiteral("0");
+PracticeState::PracticeState(const Options& options, QObject* parent)
+    : QObject(parent), options_(options) {}
+
+void PracticeState::setJishu(int jishu) {
+    if (jishu_ == jishu)
+        return;
+    jishu_ = jishu;
+    emit jishuChanged(jishu);
+}
+
+void PracticeState::setJizhong(int jizhong) {
+    if (jizhong_ == jizhong)
+        return;
+    jizhong_ = jizhong;
+    emit jizhongChanged(jizhong);
+}
+
+void PracticeState::setElapsed(double seconds) {
+    if (elapsed_ == seconds)
+        return;
+    elapsed_ = seconds;
+    emit elapsedChanged(seconds);
 }
 
 void PracticeState::setRunning(bool on) {
@@ -21,19 +33,10 @@ void PracticeState::setRunning(bool on) {
     emit runningChanged(on);
 }
 
-void PracticeState::setText(StatLabel label, const QString& text) {
-    QString& slot = texts_[index(label)];
-    if (slot == text)
-        return;
-    slot = text;
-    ++textRevision_;
-    emit textChanged(label);
-}
-
 double PracticeState::level() const {
-    return NumberText::leadingNumber(text(StatLabel::Level));
+    return options_.level();
 }
 
 double PracticeState::total() const {
-    return NumberText::leadingNumber(text(StatLabel::Total));
+    return options_.total();
 }

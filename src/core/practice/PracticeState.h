@@ -1,56 +1,59 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 
-#include <array>
+class Options;
 
-// The value labels of the statistics panel. Level and Total are also the only store of the
-// practice level and the character total; Tenths is the tenths-of-a-second label.
+// The value labels of the statistics panel. Tenths is the tenths-of-a-second label.
 enum class StatLabel { Level, Total, Seconds, Count, Hits, Accuracy, Minutes, Speed, Tenths };
 
 // The state of a practice run, read and written by the controllers and shown by the panels.
-// A value not yet set by a run behaves as 0.
+// The run's figures are numbers; only the statistics panel turns them into texts. The level and
+// the total are the options model's.
 class PracticeState : public QObject {
     Q_OBJECT
 public:
-    explicit PracticeState(QObject* parent = nullptr);
+    explicit PracticeState(const Options& options, QObject* parent = nullptr);
+
+    const Options& options() const { return options_; }
 
     int mubiao = 0;           // current target code
     double hengzuobiao = 0;   // left edge of the falling character, twips
     int xialuobushu = 0;      // fall step count of the current character
-    int jishu = 0;            // 1-based number of the character being dealt with
-    int jizhong = 0;          // correct key presses in this run
     double kaishishijian = 0; // run start, on the clock's monotonic scale (seconds)
+
+    // `jishu`: the 1-based number of the character being dealt with (0 before the first run).
+    int jishu() const { return jishu_; }
+    void setJishu(int jishu);
+    // `jizhong`: the correct key presses in this run.
+    int jizhong() const { return jizhong_; }
+    void setJizhong(int jizhong);
+    // The run time the run clock shows, in seconds since the run started; it stands still
+    // between runs.
+    double elapsed() const { return elapsed_; }
+    void setElapsed(double seconds);
 
     // The running flag: on from the end of a countdown until Stop. Only the run timer's owner
     // changes it, together with the timer.
     bool running() const { return running_; }
     void setRunning(bool on);
 
-    const QString& text(StatLabel label) const { return texts_[index(label)]; }
-
-    // Grows with every change of any text: who computes from the texts can tell that none
-    // changed without reading them.
-    quint64 textRevision() const { return textRevision_; }
-    // Writes a label text; signals only when the text actually changes.
-    void setText(StatLabel label, const QString& text);
-
-    // The level and total read back from their label texts with the leading-number parse.
     double level() const;
     double total() const;
 
     // The run is complete once as many characters have been dealt with as the total names.
-    bool runComplete() const { return jishu >= total() + 1; }
+    bool runComplete() const { return jishu_ >= total() + 1; }
 
 signals:
-    void textChanged(StatLabel label);
     void runningChanged(bool running);
+    void jishuChanged(int jishu);
+    void jizhongChanged(int jizhong);
+    void elapsedChanged(double seconds);
 
 private:
-    static std::size_t index(StatLabel label) { return static_cast<std::size_t>(label); }
-
-    std::array<QString, 9> texts_;
-    quint64 textRevision_ = 0;
+    const Options& options_;
+    int jishu_ = 0;
+    int jizhong_ = 0;
+    double elapsed_ = 0;
     bool running_ = false;
 };

@@ -92,8 +92,8 @@ void RunController::finishCountdown() {
     state_.kaishishijian = clock_.monotonicSeconds();
     // The counters are reset before the first target is chosen, so a run that follows a
     // completed one starts with a fresh target rather than the last one of that run.
-    state_.jishu = 1;
-    state_.jizhong = 0;
+    state_.setJishu(1);
+    state_.setJizhong(0);
     selector_.zifu();
     setRunTimer(true);
 }

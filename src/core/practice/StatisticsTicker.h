@@ -1,16 +1,19 @@
 #pragma once
 
+#include "practice/OnDemandTimer.h"
+
 #include <QObject>
-#include <QString>
-#include <QTimer>
 
 #include <functional>
 
+class Clock;
 class PracticeState;
 
-// The statistics timer `Timer2`: ten times a second, during runs, between runs and during a
-// countdown alike, it recomputes the count, hits, accuracy and speed from the counters and the
-// clock labels, then runs the after-tick hook (the finger indicators).
+// The statistics timer `Timer2`: every 100 ms the statistics panel shows the count, hits,
+// accuracy and speed as they stand, then the after-tick step (the finger indicators) runs.
+// Between runs nothing of this changes, so the timer sleeps once a tick has shown the figures
+// and the after-tick step is not busy; a change of a figure, the total or the running flag wakes
+// it, and it ticks on its old beat.
 class StatisticsTicker : public QObject {
     Q_OBJECT
 public:
@@ -18,37 +21,33 @@ public:
 
     explicit StatisticsTicker(PracticeState& state, QObject* parent = nullptr);
 
-    // Starts the timer; it then runs until the program exits.
-    void start();
+    void setClock(const Clock& clock) { timer2_.setClock(&clock); }
 
-    // One refresh of the panel. A step that cannot be computed (a total of 0 as divisor)
-    // leaves its label as it was, and the remaining steps still run.
+    // Starts the timer at the load step.
+    void start() { timer2_.start(); }
+
+    // One refresh: the panel shows the figures, then the after-tick step runs.
     void tick();
 
     void setAfterTick(std::function<void()> hook) { afterTick_ = std::move(hook); }
+    // Whether the after-tick step still changes what it shows from tick to tick.
+    void setAfterTickBusy(std::function<bool()> busy) { afterTickBusy_ = std::move(busy); }
+
+    // Something the after-tick step shows may have changed.
+    void wake() { timer2_.wake(); }
+
+    const OnDemandTimer& timer() const { return timer2_; }
+    OnDemandTimer& timer() { return timer2_; }
+
+signals:
+    // The panel shows the figures now.
+    void ticked();
 
 private:
-    // The text last made for a label's number: between runs and between keystrokes the numbers
-    // stay the same, and the tick then builds no new strings.
-    struct ShownNumber {
-        double value = 0;
-        QString text;
-    };
-    static const QString& textOf(ShownNumber& shown, double value);
+    void figuresChanged();
 
-    // What the last tick computed from: while none of it changes (between runs, between
-    // keystrokes) a tick would write the very same texts, and it is spared reading them.
-    struct Inputs {
-        int jishu = 0;
-        int jizhong = 0;
-        quint64 textRevision = 0;
-        bool operator==(const Inputs&) const = default;
-    };
-
-    PracticeState& state_;
-    ShownNumber count_, hits_, accuracy_, speed_;
-    Inputs computedFrom_;
-    bool computed_ = false;
+    OnDemandTimer timer2_;
     std::function<void()> afterTick_;
-    QTimer timer2_;
+    std::function<bool()> afterTickBusy_;
+    bool figuresChanged_ = false;
 };

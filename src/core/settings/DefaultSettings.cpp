@@ -1,13 +1,11 @@
 #include "settings/DefaultSettings.h"
 
-#include "menus/MenuTree.h"
 #include "platform/SoundChannel.h"
+#include "settings/Options.h"
 
-#include <QAction>
-
-DefaultSettings::DefaultSettings(MenuTree& menus, GroupHandlers handlers,
+DefaultSettings::DefaultSettings(Options& options, GroupHandlers handlers,
                                  std::array<SoundChannel*, 4> channels)
-    : menus_(menus), handlers_(std::move(handlers)), channels_(channels) {}
+    : options_(options), handlers_(std::move(handlers)), channels_(channels) {}
 
 void DefaultSettings::huifu() {
     // The groups go through their own handlers, so a default style or total has the same
@@ -21,19 +19,13 @@ void DefaultSettings::huifu() {
     if (handlers_.zongshu)
         handlers_.zongshu(4);
 
-    menus_.zhifa->setChecked(true);
-    menus_.cuowushengyin->setChecked(true);
-    menus_.beijingyinyue->setChecked(false);
-    if (menus_.banci1.size() > 1)
-        menus_.banci1[1]->setChecked(true);
-    if (!menus_.banci1.isEmpty())
-        menus_.banci1[0]->setChecked(false);
-    if (menus_.shengyin1.size() > 1)
-        menus_.shengyin1[1]->setEnabled(true);
-    menus_.beijingyinyue->setEnabled(true);
-    menus_.bofangwubi->setText(MenuTree::bofangCaption);
-    if (menus_.yicuojian)
-        menus_.yicuojian->setChecked(false);
+    options_.setZhifa(true);
+    options_.setCuowushengyin(true);
+    options_.setBeijingyinyue(false);
+    options_.setBanci(98);
+    // The recitation ends with the channels below; the music item can be chosen again.
+    options_.setReciting(false);
+    options_.setYicuojian(false);
 
     // Music and recitation end here: the item is unchecked and every channel falls silent.
     for (SoundChannel* channel : channels_)
@@ -42,5 +34,5 @@ void DefaultSettings::huifu() {
 }
 
 void DefaultSettings::zhifa() {
-    menus_.zhifa->setChecked(!menus_.zhifa->isChecked());
+    options_.setZhifa(!options_.zhifa());
 }

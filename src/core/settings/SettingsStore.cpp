@@ -2,11 +2,10 @@
 
 #include "platform/Diagnostics.h"
 
-#include "menus/MenuTree.h"
 #include "platform/DataFolder.h"
+#include "settings/Options.h"
 #include "settings/SettingsFile.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -33,20 +32,17 @@ void removeStaleTemporaries(const QString& target) {
 
 } // namespace
 
-SettingsStore::SettingsStore(MenuTree& menus, const DataFolder& folder, GroupHandlers handlers)
-    : menus_(menus), folder_(folder), handlers_(std::move(handlers)) {}
+SettingsStore::SettingsStore(Options& options, const DataFolder& folder, GroupHandlers handlers)
+    : options_(options), folder_(folder), handlers_(std::move(handlers)) {}
 
 QString SettingsStore::path() const {
     return folder_.file(QStringLiteral("数据库/Keyvora"));
 }
 
 QByteArray SettingsStore::content() const {
-    return SettingsFile::format(
-        {MenuTree::checkedIndex(menus_.fengge1), MenuTree::checkedIndex(menus_.shengyin1),
-         MenuTree::checkedIndex(menus_.jibie), MenuTree::checkedIndex(menus_.zongshu)},
-        {menus_.zhifa->isChecked(), menus_.cuowushengyin->isChecked(),
-         menus_.beijingyinyue->isChecked(),
-         !menus_.banci1.isEmpty() && menus_.banci1[0]->isChecked()});
+    const Options& o = options_;
+    return SettingsFile::format({o.fengge(), o.shengyin(), o.level() - 1, o.zongshu()},
+                                {o.zhifa(), o.cuowushengyin(), o.beijingyinyue(), o.banci() == 86});
 }
 
 void SettingsStore::jiyicaidan() {
@@ -98,12 +94,12 @@ void SettingsStore::apply(const QList<QString>& lines) {
             (*handler)(*index);
     }
 
-    QAction* banci86 = menus_.banci1.isEmpty() ? nullptr : menus_.banci1[0];
-    for (QAction* item : {menus_.zhifa, menus_.cuowushengyin, menus_.beijingyinyue, banci86}) {
+    const auto readSwitch = [&] {
         readLine();
-        if (item)
-            item->setChecked(SettingsFile::booleanValue(value));
-    }
-    if (banci86 && menus_.banci1.size() > 1)
-        menus_.banci1[1]->setChecked(!banci86->isChecked());
+        return SettingsFile::booleanValue(value);
+    };
+    options_.setZhifa(readSwitch());
+    options_.setCuowushengyin(readSwitch());
+    options_.setBeijingyinyue(readSwitch());
+    options_.setBanci(readSwitch() ? 86 : 98);
 }

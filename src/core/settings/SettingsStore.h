@@ -8,27 +8,27 @@
 
 #include <functional>
 
-class MenuTree;
+class Options;
 class DataFolder;
 
-// The settings file 数据库/Keyvora in the data folder: the menu check marks are written at a
-// normal exit (`jiyicaidan`) and applied again once at start-up (`shujukucaidan`).
+// The settings file 数据库/Keyvora in the data folder: the options are written at a normal exit
+// (`jiyicaidan`) and applied again once at start-up (`shujukucaidan`).
 class SettingsStore {
 public:
-    SettingsStore(MenuTree& menus, const DataFolder& folder, GroupHandlers handlers);
+    SettingsStore(Options& options, const DataFolder& folder, GroupHandlers handlers);
 
-    // Writes the current check marks. The new file replaces the old one only once it is
+    // Writes the current options. The new file replaces the old one only once it is
     // complete, so a failed write leaves the previous settings in place. The folder 数据库 is
     // made only in the user's own data folder: beside the program, without it nothing is
     // written.
     void jiyicaidan();
 
     // Reads the file and applies it: the four group indices through the group handlers, then the
-    // marks of fingering, error sound, music and the 86 edition directly; the 98 edition gets
-    // the opposite of the 86 one. A missing line repeats the last line read (none: empty).
+    // switches of fingering, error sound, music and the 86 edition directly (off means the 98
+    // edition). A missing line repeats the last line read (none: empty).
     void shujukucaidan();
 
-    // What `jiyicaidan` writes for the current check marks.
+    // What `jiyicaidan` writes for the current options.
     QByteArray content() const;
     // The restore of `shujukucaidan` from lines already read (SettingsFile::readLines).
     void apply(const QList<QString>& lines);
@@ -40,7 +40,7 @@ public:
     void setBeforeCommit(std::function<void()> hook) { beforeCommit_ = std::move(hook); }
 
 private:
-    MenuTree& menus_;
+    Options& options_;
     const DataFolder& folder_;
     GroupHandlers handlers_;
     std::function<void()> beforeCommit_;

@@ -1,6 +1,6 @@
 #pragma once
 
-class MenuTree;
+class Options;
 class ProgramFolder;
 class SoundChannel;
 
@@ -8,15 +8,15 @@ class SoundChannel;
 // matching file into the key-sound channel; key input and target selection decide when it sounds.
 class KeySounds {
 public:
-    KeySounds(MenuTree& menus, SoundChannel& keySound, const ProgramFolder& folder);
+    KeySounds(Options& options, SoundChannel& keySound, const ProgramFolder& folder);
 
-    // The handler of `shengyin1`: checks item `index` alone and loads its file (index 0 unloads
+    // The handler of `shengyin1`: makes `index` the mode and loads its file (index 0 unloads
     // the channel, 1 the spoken-names marker, 2..8 the effects). Nothing plays. An index outside
     // the group changes nothing.
     void choose(int index);
 
 private:
-    MenuTree& menus_;
+    Options& options_;
     SoundChannel& keySound_;
     const ProgramFolder& folder_;
 };

@@ -1,31 +1,29 @@
 #include "sound/SoundSwitches.h"
 
-#include "menus/MenuTree.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SoundChannel.h"
+#include "settings/Options.h"
 
-#include <QAction>
-
-SoundSwitches::SoundSwitches(MenuTree& menus, SoundChannel& music, const ProgramFolder& folder)
-    : menus_(menus), music_(music), folder_(folder) {}
+SoundSwitches::SoundSwitches(Options& options, SoundChannel& music, const ProgramFolder& folder)
+    : options_(options), music_(music), folder_(folder) {}
 
 void SoundSwitches::toggleErrorSound() {
-    menus_.cuowushengyin->setChecked(!menus_.cuowushengyin->isChecked());
+    options_.setCuowushengyin(!options_.cuowushengyin());
 }
 
 void SoundSwitches::toggleMusic() {
     // While the recitation plays the item is disabled: the channel belongs to the recitation.
-    if (!menus_.beijingyinyue->isEnabled())
+    if (options_.reciting())
         return;
-    menus_.beijingyinyue->setChecked(!menus_.beijingyinyue->isChecked());
-    if (menus_.beijingyinyue->isChecked())
+    options_.setBeijingyinyue(!options_.beijingyinyue());
+    if (options_.beijingyinyue())
         startMusic();
     else
         music_.halt();
 }
 
 void SoundSwitches::startMusicIfChecked() {
-    if (menus_.beijingyinyue->isChecked())
+    if (options_.beijingyinyue())
         startMusic();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-class MenuTree;
+class Options;
 class ProgramFolder;
 class SoundChannel;
 
@@ -8,21 +8,21 @@ class SoundChannel;
 // The music plays on the endless channel it shares with the Wubi recitation.
 class SoundSwitches {
 public:
-    SoundSwitches(MenuTree& menus, SoundChannel& music, const ProgramFolder& folder);
+    SoundSwitches(Options& options, SoundChannel& music, const ProgramFolder& folder);
 
-    // Inverts the error-sound check mark; the next wrong key obeys it.
+    // Inverts the error-sound switch; the next wrong key obeys it.
     void toggleErrorSound();
 
-    // Inverts the music check mark, then starts the music from its beginning or halts it.
+    // Inverts the music switch, then starts the music from its beginning or halts it.
     void toggleMusic();
 
-    // Starts the music when its item is checked (the end of start-up).
+    // Starts the music when its switch is on (the end of start-up).
     void startMusicIfChecked();
 
 private:
     void startMusic();
 
-    MenuTree& menus_;
+    Options& options_;
     SoundChannel& music_;
     const ProgramFolder& folder_;
 };

@@ -7,18 +7,18 @@
 
 #include <functional>
 
-class MenuTree;
+class Options;
 class PracticeState;
 class ProgramFolder;
 class SoundChannel;
 
 // The Wubi mnemonics: the verse of the letter key under the pointer in the hover label, the
-// spoken verse of a clicked key, the whole recitation set to music (`bofangwubi`, whose caption
-// is the recitation state) and the choice of the 86 or 98 edition (`banci1`).
+// spoken verse of a clicked key, the whole recitation set to music (`bofangwubi`) and the choice
+// of the 86 or 98 edition (`banci1`); the recitation state and the edition are options.
 class WubiMnemonics : public QObject {
     Q_OBJECT
 public:
-    WubiMnemonics(MenuTree& menus, const PracticeState& practice, SoundChannel& mnemonicChannel,
+    WubiMnemonics(Options& options, const PracticeState& practice, SoundChannel& mnemonicChannel,
                   SoundChannel& musicChannel, const ProgramFolder& folder,
                   std::function<QString(int keyIndex)> keyCaption, QObject* parent = nullptr);
 
@@ -42,19 +42,17 @@ public:
     void toggleRecitation();
     bool reciting() const;
 
-    // The handler of `banci1`: checks the chosen edition and unchecks the other. Takes effect at
-    // the next hover, click or start of the recitation.
+    // The handler of `banci1`: item 0 chooses the 86 edition, 1 the 98 one. Takes effect at the
+    // next hover, click or start of the recitation.
     void chooseEdition(int index);
 
     static const QString clickRequest; // "Label4_Click"
     static const QString hoverRequest; // "Label4_MouseMove"
 
 private:
-    // 86 or 98 for the checked edition, 0 when neither is checked.
-    int edition() const;
     QString editionFolder(int edition) const;
 
-    MenuTree& menus_;
+    Options& options_;
     const PracticeState& practice_;
     SoundChannel& mnemonicChannel_;
     SoundChannel& musicChannel_;

@@ -56,7 +56,7 @@ Form1::Form1(const Platform& platform, QWidget* parent)
     setMouseTracking(true);
 
     popupMenus_ = new PopupMenus(trainer_.menus, this);
-    statistics_ = new StatisticsPanel(this, trainer_.state);
+    statistics_ = new StatisticsPanel(this, trainer_.state, trainer_.statistics);
     practiceArea_ = new PracticeArea(this, trainer_.falling, trainer_.keyboard);
     fingers_ = new FingerPanel(this, trainer_.fingers);
     buildTitleBanner();

@@ -1,9 +1,12 @@
 #include "app/PopupMenus.h"
 
+#include "app/CheckMarkMenuStyle.h"
 #include "menus/MenuTree.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QStyleFactory>
 #include <QWidget>
 
 PopupMenus::PopupMenus(const MenuTree& tree, QWidget* owner)
@@ -17,17 +20,23 @@ QMenu* PopupMenus::menu(int index) {
 
 void PopupMenus::build() {
     const MenuTree& tree = tree_;
+    // The application's own style underneath, so that only the exclusive items' marks change.
+    auto* look = new CheckMarkMenuStyle(QStyleFactory::create(QApplication::style()->name()));
+    look->setParent(this);
     auto* file = new QMenu(MenuTree::wenjianCaption, owner_);
+    file->setStyle(look);
     file->setObjectName(QStringLiteral("wenjian"));
     file->addActions(
         {tree.jijiankaishi, tree.jijiantingzhi, tree.lianxijilu, tree.xian1, tree.tuichu});
 
     auto* options = new QMenu(MenuTree::xuanxiangCaption, owner_);
     options->setObjectName(QStringLiteral("xuanxiang"));
-    const auto submenu = [options](const QString& caption, const QString& name,
-                                   const QList<QAction*>& items) {
+    options->setStyle(look);
+    const auto submenu = [options, look](const QString& caption, const QString& name,
+                                         const QList<QAction*>& items) {
         QMenu* sub = options->addMenu(caption);
         sub->setObjectName(name);
+        sub->setStyle(look);
         sub->addActions(items);
     };
     submenu(MenuTree::fenggeCaption, QStringLiteral("fengge"), tree.fengge1);
@@ -41,6 +50,7 @@ void PopupMenus::build() {
 
     auto* help = new QMenu(MenuTree::bangzhuCaption, owner_);
     help->setObjectName(QStringLiteral("bangzhu"));
+    help->setStyle(look);
     help->addActions(tree.bangzhu1);
 
     menus_ = {file, options, help};

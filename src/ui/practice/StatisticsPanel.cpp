@@ -2,6 +2,11 @@
 
 #include "look/SongFont.h"
 #include "look/Twips.h"
+#include "practice/LevelsAndTotals.h"
+#include "practice/NumberText.h"
+#include "practice/RunClock.h"
+#include "practice/StatisticsTicker.h"
+#include "settings/Options.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -42,7 +47,8 @@ const Figure figures[] = {
 
 } // namespace
 
-StatisticsPanel::StatisticsPanel(QWidget* window, const PracticeState& state)
+StatisticsPanel::StatisticsPanel(QWidget* window, const PracticeState& state,
+                                 const StatisticsTicker& ticker)
     : QObject(window), state_(state) {
     // The group box's own title lies beneath the green caption of the same words.
     frame1_ = new QGroupBox(QStringLiteral("测试项目"), window);
@@ -89,9 +95,17 @@ StatisticsPanel::StatisticsPanel(QWidget* window, const PracticeState& state)
         label3_.insert(f.index, label);
     }
 
-    for (int i = 0; i <= int(StatLabel::Tenths); ++i)
-        show(StatLabel(i));
-    connect(&state_, &PracticeState::textChanged, this, &StatisticsPanel::show);
+    // Until the first tick the figures show a bare 0.
+    for (StatLabel which :
+         {StatLabel::Count, StatLabel::Hits, StatLabel::Accuracy, StatLabel::Speed})
+        show(which, QStringLiteral("0"));
+    showLevel();
+    showTotal();
+    showClock();
+    connect(&state_.options(), &Options::levelChanged, this, &StatisticsPanel::showLevel);
+    connect(&state_.options(), &Options::totalChanged, this, &StatisticsPanel::showTotal);
+    connect(&state_, &PracticeState::elapsedChanged, this, &StatisticsPanel::showClock);
+    connect(&ticker, &StatisticsTicker::ticked, this, &StatisticsPanel::showFigures);
 }
 
 QLabel* StatisticsPanel::labelFor(StatLabel which) const {
@@ -100,9 +114,60 @@ QLabel* StatisticsPanel::labelFor(StatLabel which) const {
     return label3_.value(int(which));
 }
 
-void StatisticsPanel::show(StatLabel which) {
+QString StatisticsPanel::text(StatLabel which) const {
+    const QLabel* label = labelFor(which);
+    return label ? label->text() : QString();
+}
+
+void StatisticsPanel::show(StatLabel which, const QString& text) {
+    // A label repaints only when its text really changes.
     if (QLabel* label = labelFor(which))
-        label->setText(state_.text(which));
+        label->setText(text);
+}
+
+void StatisticsPanel::showLevel() {
+    show(StatLabel::Level, LevelsAndTotals::levelText(state_.options()));
+}
+
+void StatisticsPanel::showTotal() {
+    show(StatLabel::Total, LevelsAndTotals::totalText(state_.options()));
+}
+
+void StatisticsPanel::showClock() {
+    const RunClock::Reading clock = RunClock::reading(state_.elapsed());
+    show(StatLabel::Minutes, NumberText::twoDigits(clock.minutes));
+    show(StatLabel::Seconds, NumberText::twoDigits(clock.seconds));
+    show(StatLabel::Tenths, QString::number(clock.tenths));
+}
+
+// A step that cannot be computed (nothing counted yet, a total of 0 as divisor, no time on the
+// clock) leaves its label as it was, and the remaining steps still run.
+void StatisticsPanel::showFigures() {
+    using NumberText::roundHalfEven;
+    using NumberText::signedText;
+
+    const int jishu = state_.jishu();
+    const int jizhong = state_.jizhong();
+    const double total = state_.total();
+    const bool withinTotal = jishu <= total;
+
+    // The count shown never exceeds the total: past it, the total's own text is shown.
+    show(StatLabel::Count,
+         withinTotal ? signedText(jishu) : LevelsAndTotals::totalText(state_.options()));
+    show(StatLabel::Hits, signedText(jizhong));
+
+    // `jishu` counts from 1, so during a run the divisor is one more than the characters dealt
+    // with; once the run is complete the total is the divisor and a faultless run shows 100.
+    if (jishu != 0) {
+        const double divisor = withinTotal ? jishu : total;
+        if (divisor != 0)
+            show(StatLabel::Accuracy, signedText(roundHalfEven(jizhong / divisor * 100)));
+    }
+
+    // The speed is taken over the time the clock shows, to the tenth of a second.
+    const double minutes = RunClock::reading(state_.elapsed()).inMinutes();
+    if (minutes != 0)
+        show(StatLabel::Speed, signedText(roundHalfEven(jizhong / minutes)));
 }
 
 bool StatisticsPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -1,46 +1,71 @@
 #include "TestRegistry.h"
 
+#include "practice/LevelsAndTotals.h"
+#include "practice/NumberText.h"
 #include "practice/PracticeState.h"
+#include "practice/StatisticsPanel.h"
 #include "practice/StatisticsTicker.h"
+#include "settings/Options.h"
 
+#include <QLabel>
 #include <QTest>
+#include <QWidget>
+
+namespace {
+
+// The run time a clock reading of minutes, seconds and tenths stands for, halfway into its tenth.
+double elapsedFor(const QStringList& clock) {
+    return clock[0].toInt() * 60 + clock[1].toInt() + clock[2].toInt() / 10.0 + 0.05;
+}
+
+// Sets the total whose text the panel shows as `text`: an item's caption, or an entered number.
+void setTotalText(Options& options, const QString& text) {
+    const int item = int(Options::totalCaptions().indexOf(text));
+    if (item >= 0)
+        options.setTotal(item);
+    else
+        options.setTotal(Options::customTotal, NumberText::leadingNumber(text), true);
+}
+
+} // namespace
 
 class StatisticsTickerTest : public QObject {
     Q_OBJECT
 private slots:
     void aChangeOfAnyInputBetweenTicksIsShownAtTheNextTick() {
-        PracticeState state;
-        state.setText(StatLabel::Total, QStringLiteral(" 10"));
-        state.setText(StatLabel::Minutes, QStringLiteral("00"));
-        state.setText(StatLabel::Seconds, QStringLiteral("30"));
-        state.setText(StatLabel::Tenths, QStringLiteral("0"));
-        state.jishu = 5;
-        state.jizhong = 4;
+        Options options;
+        PracticeState state(options);
+        setTotalText(options, QStringLiteral(" 10"));
+        state.setElapsed(elapsedFor({"00", "30", "0"}));
+        state.setJishu(5);
+        state.setJizhong(4);
         StatisticsTicker ticker(state);
+        QWidget window;
+        const StatisticsPanel panel(&window, state, ticker);
         int afterTicks = 0;
         ticker.setAfterTick([&afterTicks] { ++afterTicks; });
         ticker.tick();
         ticker.tick(); // nothing changed
-        QCOMPARE(state.text(StatLabel::Accuracy), QStringLiteral(" 80"));
-        QCOMPARE(state.text(StatLabel::Speed), QStringLiteral(" 8"));
+        QCOMPARE(panel.text(StatLabel::Accuracy), QStringLiteral(" 80"));
+        QCOMPARE(panel.text(StatLabel::Speed), QStringLiteral(" 8"));
         QCOMPARE(afterTicks, 2); // the finger hint follows every tick, changed or not
 
-        state.setText(StatLabel::Seconds, QStringLiteral("15")); // the clock moved
+        state.setElapsed(elapsedFor({"00", "15", "0"})); // the clock moved
         ticker.tick();
-        QCOMPARE(state.text(StatLabel::Speed), QStringLiteral(" 16"));
+        QCOMPARE(panel.text(StatLabel::Speed), QStringLiteral(" 16"));
 
-        state.jizhong = 5; // a hit
+        state.setJizhong(5); // a hit
         ticker.tick();
-        QCOMPARE(state.text(StatLabel::Hits), QStringLiteral(" 5"));
-        QCOMPARE(state.text(StatLabel::Accuracy), QStringLiteral(" 100"));
+        QCOMPARE(panel.text(StatLabel::Hits), QStringLiteral(" 5"));
+        QCOMPARE(panel.text(StatLabel::Accuracy), QStringLiteral(" 100"));
 
-        state.setText(StatLabel::Accuracy, QStringLiteral("0")); // reset from outside
+        panel.value(int(StatLabel::Accuracy))->setText(QStringLiteral("0")); // reset from outside
         ticker.tick();
-        QCOMPARE(state.text(StatLabel::Accuracy), QStringLiteral(" 100"));
+        QCOMPARE(panel.text(StatLabel::Accuracy), QStringLiteral(" 100"));
 
-        state.setText(StatLabel::Total, QStringLiteral(" 3")); // the total lowered mid-run
+        setTotalText(options, QStringLiteral(" 3")); // the total lowered mid-run
         ticker.tick();
-        QCOMPARE(state.text(StatLabel::Count), QStringLiteral(" 3"));
+        QCOMPARE(panel.text(StatLabel::Count), QStringLiteral(" 3"));
     }
 
     void showsCountHitsAccuracyAndSpeed_data() {
@@ -78,6 +103,11 @@ private slots:
             << " 10"
             << " 100"
             << "0";
+        QTest::newRow("a total lowered below the count caps the count")
+            << "10" << 12 << 11 << zero << "10"
+            << " 11"
+            << " 110"
+            << "0";
         QTest::newRow("past the total the total is the divisor") << "10" << 13 << 9 << zero << "10"
                                                                  << " 9"
                                                                  << " 90"
@@ -87,7 +117,7 @@ private slots:
             << " 12"
             << " 96"
             << "0";
-        QTest::newRow("speed from the clock labels")
+        QTest::newRow("speed from the clock")
             << "50" << 50 << 45 << QStringList{"01", "30", "4"} << " 50"
             << " 45"
             << " 90"
@@ -98,7 +128,7 @@ private slots:
             << " 50"
             << " 200";
         QTest::newRow("a total of 0 skips the accuracy but not the rest")
-            << "abc" << 3 << 2 << QStringList{"00", "30", "0"} << "abc"
+            << " 0" << 3 << 2 << QStringList{"00", "30", "0"} << " 0"
             << " 2"
             << "0"
             << " 4";
@@ -113,27 +143,28 @@ private slots:
         QFETCH(QString, accuracy);
         QFETCH(QString, speed);
 
-        PracticeState state;
+        Options options;
+        PracticeState state(options);
         StatisticsTicker ticker(state);
+        QWidget window;
+        const StatisticsPanel panel(&window, state, ticker);
         int afterTicks = 0;
         ticker.setAfterTick([&] { ++afterTicks; });
-        state.setText(StatLabel::Total, total);
-        state.jishu = jishu;
-        state.jizhong = jizhong;
-        state.setText(StatLabel::Minutes, clock[0]);
-        state.setText(StatLabel::Seconds, clock[1]);
-        state.setText(StatLabel::Tenths, clock[2]);
+        setTotalText(options, total);
+        state.setJishu(jishu);
+        state.setJizhong(jizhong);
+        state.setElapsed(elapsedFor(clock));
 
         ticker.tick();
 
-        QCOMPARE(state.text(StatLabel::Count), count);
-        QCOMPARE(state.text(StatLabel::Hits), hits);
-        QCOMPARE(state.text(StatLabel::Accuracy), accuracy);
-        QCOMPARE(state.text(StatLabel::Speed), speed);
+        QCOMPARE(panel.text(StatLabel::Count), count);
+        QCOMPARE(panel.text(StatLabel::Hits), hits);
+        QCOMPARE(panel.text(StatLabel::Accuracy), accuracy);
+        QCOMPARE(panel.text(StatLabel::Speed), speed);
         QCOMPARE(afterTicks, 1);
-        QCOMPARE(state.text(StatLabel::Total), total);
+        QCOMPARE(LevelsAndTotals::totalText(options), total);
     }
 };
 
-KEYVORA_TEST_GUILESS_MAIN(StatisticsTicker, StatisticsTickerTest)
+KEYVORA_TEST_MAIN(StatisticsTicker, StatisticsTickerTest)
 #include "tst_StatisticsTicker.moc"

@@ -1,14 +1,17 @@
 #include "TestRegistry.h"
 
+#include "PanelText.h"
 #include "PracticeSession.h"
 #include "TrainerRig.h"
 
 #include "app/Trainer.h"
 #include "keyboard/KeyTable.h"
+#include "practice/StatisticsPanel.h"
 
 #include <QAction>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -104,7 +107,8 @@ Footprint footprintOf(const Trainer& t) {
 // every expected figure itself from the counters and the fake clock. Stops at the first fault.
 class RunChecker {
 public:
-    explicit RunChecker(Trainer& trainer) : t_(trainer) {
+    explicit RunChecker(Trainer& trainer)
+        : t_(trainer), panel_(&window_, trainer.state, trainer.statistics) {
         QObject::connect(&trainer, &Trainer::fileMenuRequested, &trainer, [this] { ++menuAsked_; });
         remember();
     }
@@ -127,7 +131,7 @@ public:
             checkStatistics();
             break;
         case Session::Step::BlinkTick:
-            if (s.running() && s.jishu >= total_ + 1)
+            if (s.running() && s.jishu() >= total_ + 1)
                 fail("a complete run goes on after the blink tick");
             if (before_.running && !s.running() && !t_.falling.caption().isEmpty())
                 fail("the falling text stays after the run ended");
@@ -164,15 +168,15 @@ private:
             failure = QStringLiteral("at %1 ms: %2 (jishu %3, jizhong %4, mubiao %5)")
                           .arg(now_)
                           .arg(what)
-                          .arg(t_.state.jishu)
-                          .arg(t_.state.jizhong)
+                          .arg(t_.state.jishu())
+                          .arg(t_.state.jizhong())
                           .arg(t_.state.mubiao);
     }
 
     void remember() {
         const PracticeState& s = t_.state;
-        before_ = {s.jishu,
-                   s.jizhong,
+        before_ = {s.jishu(),
+                   s.jizhong(),
                    s.mubiao,
                    s.xialuobushu,
                    t_.falling.top(),
@@ -182,7 +186,7 @@ private:
 
     bool countersUnchanged() const {
         const PracticeState& s = t_.state;
-        return s.jishu == before_.jishu && s.jizhong == before_.jizhong &&
+        return s.jishu() == before_.jishu && s.jizhong() == before_.jizhong &&
                s.mubiao == before_.mubiao && s.xialuobushu == before_.xialuobushu;
     }
 
@@ -201,18 +205,18 @@ private:
                                      : "a key counted while no run was going");
             return;
         }
-        if (s.jishu != before_.jishu + 1)
+        if (s.jishu() != before_.jishu + 1)
             fail("a key press was not counted once");
         if (e.key == Session::KeyKind::Right) {
-            if (s.jizhong != before_.jizhong + 1)
+            if (s.jizhong() != before_.jizhong + 1)
                 fail("a right key was not counted as a hit");
             // The next target comes unless the count has just completed the run.
-            const bool complete = s.jishu >= total_ + 1;
+            const bool complete = s.jishu() >= total_ + 1;
             if (!complete && s.xialuobushu != -2)
                 fail("a right key brought no new target");
             if (complete && (s.mubiao != before_.mubiao || s.xialuobushu != before_.xialuobushu))
                 fail("a target was chosen after the run was complete");
-        } else if (s.jizhong != before_.jizhong || s.mubiao != before_.mubiao ||
+        } else if (s.jizhong() != before_.jizhong || s.mubiao != before_.mubiao ||
                    s.xialuobushu != before_.xialuobushu) {
             fail("a wrong key changed the hits or the target");
         }
@@ -223,18 +227,18 @@ private:
         const FallingLabel& label = t_.falling;
         // The run clock as the tick leaves it on the panel, until the next tick of any run.
         shownClock_ = Session::monotonicAt(now_) - Session::monotonicAt(runStart_);
-        if (s.jizhong != before_.jizhong)
+        if (s.jizhong() != before_.jizhong)
             fail("the run timer changed the hits");
         const bool shownForThisTarget = before_.xialuobushu + 1 >= 0;
         const bool wasDown = float(before_.top) >= float(landingLine);
-        if (s.jishu == before_.jishu + 1) {
+        if (s.jishu() == before_.jishu + 1) {
             if (!shownForThisTarget || !wasDown)
                 fail("a character landed that was not at the bottom");
             if (!label.caption().isEmpty() || label.top() != 0)
                 fail("a landed character stayed in view");
-            if (s.jishu < total_ + 1 && s.xialuobushu != -2)
+            if (s.jishu() < total_ + 1 && s.xialuobushu != -2)
                 fail("a landed character was not replaced");
-        } else if (s.jishu == before_.jishu) {
+        } else if (s.jishu() == before_.jishu) {
             if (shownForThisTarget && wasDown)
                 fail("a character at the bottom did not land");
             if (s.xialuobushu != before_.xialuobushu + 1)
@@ -256,7 +260,7 @@ private:
         const qint64 waited = now_ - countdownStart_;
         if (waited < 5000 || waited > 5000 + Session::gridMs)
             fail(QStringLiteral("the run began %1 ms after Start").arg(waited));
-        if (s.jishu != 1 || s.jizhong != 0 || s.xialuobushu != -2)
+        if (s.jishu() != 1 || s.jizhong() != 0 || s.xialuobushu != -2)
             fail("a run began without fresh counters and a fresh target");
         if (s.kaishishijian != Session::monotonicAt(now_))
             fail("the run clock's origin is not the end of the countdown");
@@ -273,7 +277,7 @@ private:
                 fail("Start did not begin a countdown");
             if (!t_.falling.caption().isEmpty())
                 fail("Start left the falling text in view");
-            if (s.jishu != before_.jishu || s.jizhong != before_.jizhong)
+            if (s.jishu() != before_.jishu || s.jizhong() != before_.jizhong)
                 fail("Start changed the figures of the last run");
             countdownStart_ = now_;
             break;
@@ -303,9 +307,10 @@ private:
         default:
             break;
         }
-        if (s.text(StatLabel::Level) != levelText_ || s.text(StatLabel::Total) != totalText_)
+        if (panelText(s, StatLabel::Level) != levelText_ ||
+            panelText(s, StatLabel::Total) != totalText_)
             fail(QStringLiteral("level \"%1\" and total \"%2\" are not the chosen ones")
-                     .arg(s.text(StatLabel::Level), s.text(StatLabel::Total)));
+                     .arg(panelText(s, StatLabel::Level), panelText(s, StatLabel::Total)));
     }
 
     // The figures of the panel by their formulas: the count capped at the total, the hits, the
@@ -313,8 +318,8 @@ private:
     // tick and the speed in characters per minute of that clock.
     void checkStatistics() {
         const PracticeState& s = t_.state;
-        const int jishu = s.jishu;
-        const int jizhong = s.jizhong;
+        const int jishu = s.jishu();
+        const int jizhong = s.jizhong();
         const bool withinTotal = jishu <= total_;
         const QString count = withinTotal ? signedWhole(jishu) : totalText_;
         if (jishu != 0)
@@ -349,20 +354,21 @@ private:
             {StatLabel::Speed, speed_},
         }};
         for (const auto& [label, text] : expected) {
-            longestText = std::max(longestText, s.text(label).size());
-            if (s.text(label) != text)
+            const QString shown = panel_.text(label);
+            longestText = std::max(longestText, shown.size());
+            if (shown != text)
                 fail(QStringLiteral("statistics label %1 shows \"%2\", its formula gives \"%3\"")
                          .arg(int(label))
-                         .arg(s.text(label), text));
+                         .arg(shown, text));
         }
     }
 
     void checkAlways() {
         const PracticeState& s = t_.state;
-        if (s.running() && (s.jizhong < 0 || s.jizhong > s.jishu - 1))
+        if (s.running() && (s.jizhong() < 0 || s.jizhong() > s.jishu() - 1))
             fail("the hits left the range 0 to count - 1");
         if (s.mubiao != before_.mubiao) {
-            const int style = MenuTree::checkedIndex(t_.menus.fengge1);
+            const int style = t_.options.fengge();
             if (!inStyleSet(style, s.mubiao))
                 fail(QStringLiteral("target %1 is not in the set of style %2")
                          .arg(s.mubiao)
@@ -377,6 +383,8 @@ private:
     double level() const { return levelText_.trimmed().toDouble(); }
 
     Trainer& t_;
+    QWidget window_;
+    StatisticsPanel panel_;
     Before before_{};
     qint64 now_ = 0;
     qint64 countdownStart_ = 0;

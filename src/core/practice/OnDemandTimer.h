@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+class Clock;
+
+// The timer of a tick that only brings the screen up to date. Its owner puts it to sleep once a
+// further tick could change nothing and wakes it on the event that can, so an idle program is
+// not woken at all. Awake again, it ticks on the beat it has kept since start(): every tick
+// falls where a timer that never stopped would have ticked, and the screen shows at every moment
+// what it would have shown.
+class OnDemandTimer : public QObject {
+    Q_OBJECT
+public:
+    explicit OnDemandTimer(int intervalMs, QObject* parent = nullptr);
+
+    // The clock the beat is kept on; without one, the system's monotonic clock.
+    void setClock(const Clock* clock) { clock_ = clock; }
+
+    // Sets the beat from now on and ticks from the next beat.
+    void start();
+    // Ticks again from the next beat, if started and asleep.
+    void wake();
+    // No ticks until the next wake(); ignored while the timer always ticks.
+    void sleep();
+
+    // Whether the next beat ticks.
+    bool isActive() const { return awake_; }
+
+    // Never sleeps: the timer then ticks as an always-running timer would (for comparisons).
+    void setAlwaysTick(bool on);
+
+signals:
+    void timeout();
+
+private:
+    double now() const;
+    qint64 beatBefore(double t) const;
+    void fire();
+
+    const Clock* clock_ = nullptr;
+    QElapsedTimer systemClock_;
+    QTimer timer_;
+    double intervalSeconds_;
+    double origin_ = 0;
+    qint64 lastBeat_ = 0;
+    bool started_ = false;
+    bool awake_ = false;
+    bool alwaysTick_ = false;
+};
