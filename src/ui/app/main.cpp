@@ -5,6 +5,10 @@
 
 #include <QApplication>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int main(int argc, char** argv) {
     // A plain start has no arguments and pays nothing for the command line.
     if (argc > 1)
@@ -16,6 +20,16 @@ int main(int argc, char** argv) {
     // less. Only the X11 platform reads this, and a user's own setting wins.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // Regular expressions only ever read the short pages of the web strip: compiling them to
+    // machine code pulls in the pattern library's compiler and keeps executable memory for
+    // nothing the learner would notice.
+    if (!qEnvironmentVariableIsSet("QT_ENABLE_REGEXP_JIT"))
+        qputenv("QT_ENABLE_REGEXP_JIT", "0");
+#ifdef __GLIBC__
+    // Each thread that allocates (the toolkit's, the sound's, the network's) would otherwise get
+    // a heap of its own, each keeping freed memory resident; two are plenty for this program.
+    mallopt(M_ARENA_MAX, 2);
+#endif
     QApplication app(argc, argv);
     if (const std::optional<int> code = CommandLine::refuseLeftovers(QApplication::arguments()))
         return *code;
