@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +177,43 @@ private slots:
         for (int i = 0; i < 200 && leftmostText(rig.view.grab().toImage()) < 0; ++i)
             rig.view.tickMarquee();
         QVERIFY(leftmostText(rig.view.grab().toImage()) > rig.view.width() / 2);
+    }
+
+    // As a browser does with a hidden tab, the marquee rests where it is and goes on from there;
+    // a page that arrives meanwhile waits at its start.
+    void aMarqueeRestsWhileItCannotBeSeen_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("newPage");
+        QTest::newRow("window minimised") << QStringLiteral("minimise") << false;
+        QTest::newRow("page arrives while minimised") << QStringLiteral("minimise") << true;
+        QTest::newRow("window hidden") << QStringLiteral("hide window") << false;
+        QTest::newRow("view hidden") << QStringLiteral("hide view") << false;
+    }
+    void aMarqueeRestsWhileItCannotBeSeen() {
+        QFETCH(QString, how);
+        QFETCH(bool, newPage);
+        QWidget window; // outlives the rig's view
+        ViewRig rig;
+        rig.view.setParent(&window);
+        rig.view.show();
+        window.show();
+        rig.open("<html><body><marquee>新闻资讯</marquee></body></html>");
+        QScrollBar* bar = rig.view.horizontalScrollBar();
+        const int start = bar->value();
+        rig.view.tickMarquee();
+        QVERIFY(rig.view.isScrolling());
+        QWidget* hidden = how == QLatin1String("hide view") ? &rig.view : &window;
+        if (how == QLatin1String("minimise"))
+            window.showMinimized();
+        else
+            hidden->hide();
+        QVERIFY(!rig.view.isScrolling());
+        if (newPage)
+            rig.open("<html><body><marquee>又一条</marquee></body></html>");
+        QVERIFY(!rig.view.isScrolling());
+        hidden->showNormal();
+        QVERIFY(rig.view.isScrolling());
+        QCOMPARE(bar->value(), newPage ? start : start + WebView::marqueeStepPx);
     }
 
     void pointerOverTheLabelAndOffItChangesTheCaption() {
