@@ -89,10 +89,8 @@ private slots:
         Rig polled;
         Rig notified;
         notified.connection.signalling = true;
-        for (Rig* rig : {&polled, &notified}) {
-            rig->connection.online = false;
-            rig->strip->start();
-        }
+        polled.strip->start();
+        notified.strip->start();
         for (const QChar beat : beats) {
             const bool online = beat == QLatin1Char('1');
             polled.connection.online = online;

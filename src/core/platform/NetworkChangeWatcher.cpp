@@ -1,3 +1,13 @@
+#ifdef _WIN32
+// The sockets header must come before anything that includes windows.h, then the IP helper's.
+// clang-format off
+#include <winsock2.h>
+#include <ws2ipdef.h>
+#include <iphlpapi.h>
+#include <netioapi.h>
+// clang-format on
+#endif
+
 #include "platform/NetworkChangeWatcher.h"
 
 #include <QSocketNotifier>
@@ -8,16 +18,6 @@
 #include <linux/rtnetlink.h>
 #include <sys/socket.h>
 #include <unistd.h>
-#elif defined(Q_OS_WIN)
-#ifndef _WIN32_WINNT
-#define _WIN32_WINNT 0x0A00
-#endif
-// clang-format off: the sockets header must come before the IP helper's.
-#include <iphlpapi.h>
-#include <netioapi.h>
-#include <winsock2.h>
-#include <ws2ipdef.h>
-// clang-format on
 #endif
 
 #if defined(Q_OS_WIN)
