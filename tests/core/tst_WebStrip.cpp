@@ -82,7 +82,6 @@ private slots:
         QTest::addColumn<QString>("beats");
         QTest::newRow("offline at start") << QStringLiteral("0000011");
         QTest::newRow("lost and found") << QStringLiteral("1100001");
-        QTest::newRow("online throughout") << QStringLiteral("1111");
     }
     void offlineTheTimerSleepsAndCountsAsOneThatNeverSlept() {
         QFETCH(QString, beats);
