@@ -2,6 +2,9 @@
 
 #include "web/NetworkConnectionCheck.h"
 
+#include "platform/NetworkChangeWatcher.h"
+
+#include <QSignalSpy>
 #include <QTest>
 
 class NetworkConnectionCheckTest : public QObject {
@@ -35,11 +38,38 @@ private slots:
         QCOMPARE(scanned, scans);
     }
 
+    void aNoticedChangeIsAskedAtOnceAndSignalledOnlyIfTheAnswerChanged_data() {
+        QTest::addColumn<bool>("before");
+        QTest::addColumn<bool>("after");
+        QTest::newRow("comes online") << false << true;
+        QTest::newRow("goes offline") << true << false;
+        QTest::newRow("stays offline") << false << false;
+    }
+    void aNoticedChangeIsAskedAtOnceAndSignalledOnlyIfTheAnswerChanged() {
+        QFETCH(bool, before);
+        QFETCH(bool, after);
+        bool answer = before;
+        NetworkConnectionCheck check([&] { return answer; }, [] { return qint64(0); });
+        QSignalSpy changed(&check, &ConnectionCheck::changed);
+        QCOMPARE(check.isOnline(), before);
+        answer = after;
+        check.networkChanged(); // well inside the five seconds an answer is kept
+        QCOMPARE(changed.size(), before != after ? 1 : 0);
+        QCOMPARE(check.isOnline(), after);
+    }
+
     void theSystemCheckAnswersWithoutTheNetwork() {
         // Whatever this machine's state, the real scan and clock give an answer that holds.
         NetworkConnectionCheck check;
         const bool first = check.isOnline();
         QCOMPARE(check.isOnline(), first);
+        // and on Linux the kernel tells of every change.
+        NetworkChangeWatcher watcher;
+        check.follow(watcher);
+        QCOMPARE(check.signalsChanges(), watcher.isActive());
+#ifdef Q_OS_LINUX
+        QVERIFY(watcher.isActive());
+#endif
     }
 };
 

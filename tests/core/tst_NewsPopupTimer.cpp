@@ -64,6 +64,31 @@ private slots:
         QCOMPARE(rig.timer.count(), 0);
         QVERIFY(rig.load.isEmpty() && rig.show.isEmpty());
         QVERIFY(rig.timer.isRunning());
+        QVERIFY(rig.timer.isTicking()); // a check that does not signal is asked at every tick
+    }
+
+    // The connection at each second; a signalling check lets the timer sleep through offline ones.
+    void offlineTheTimerSleepsAndCountsAsOneThatNeverSlept_data() {
+        QTest::addColumn<QString>("beats");
+        QTest::newRow("offline at start") << QStringLiteral("000111");
+        QTest::newRow("lost and found") << QStringLiteral("110001101");
+    }
+    void offlineTheTimerSleepsAndCountsAsOneThatNeverSlept() {
+        QFETCH(QString, beats);
+        Rig polled;
+        Rig notified;
+        notified.connection.signalling = true;
+        for (const QChar beat : beats) {
+            const bool online = beat == QLatin1Char('1');
+            polled.connection.online = online;
+            notified.connection.set(online);
+            polled.timer.tick();
+            if (notified.timer.isTicking())
+                notified.timer.tick();
+            QCOMPARE(notified.timer.count(), polled.timer.count());
+            QCOMPARE(notified.timer.isTicking(), online);
+        }
+        QCOMPARE(notified.timer.delay(), 300);
     }
 
     void pageLoadIsRequestedOnceFiveSecondsAfterTheDelay() {

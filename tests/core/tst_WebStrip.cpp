@@ -74,6 +74,32 @@ private slots:
         QVERIFY(shown.isEmpty());
         QVERIFY(!rig.page.isBusy());
         QVERIFY(rig.strip->isRunning());
+        QVERIFY(rig.strip->isTicking()); // a check that does not signal is asked at every tick
+    }
+
+    // The connection at each beat; a signalling check lets the timer sleep through offline beats.
+    void offlineTheTimerSleepsAndCountsAsOneThatNeverSlept_data() {
+        QTest::addColumn<QString>("beats");
+        QTest::newRow("offline at start") << QStringLiteral("0000011");
+        QTest::newRow("lost and found") << QStringLiteral("1100001");
+    }
+    void offlineTheTimerSleepsAndCountsAsOneThatNeverSlept() {
+        QFETCH(QString, beats);
+        Rig polled;
+        Rig notified;
+        notified.connection.signalling = true;
+        polled.strip->start();
+        notified.strip->start();
+        for (const QChar beat : beats) {
+            const bool online = beat == QLatin1Char('1');
+            polled.connection.online = online;
+            notified.connection.set(online);
+            polled.strip->tick();
+            if (notified.strip->isTicking())
+                notified.strip->tick();
+            QCOMPARE(notified.strip->count(), polled.strip->count());
+            QCOMPARE(notified.strip->isTicking(), online);
+        }
     }
 
     void goingOnlineLateCountsFromTheFirstOnlineTick() {

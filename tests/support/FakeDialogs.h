@@ -45,9 +45,17 @@ class FakeConnection final : public ConnectionCheck {
 public:
     bool online = false;
     int asked = 0;
+    bool signalling = false; // whether changed() follows every change
 
     bool isOnline() override {
         ++asked;
         return online;
+    }
+    bool signalsChanges() const override { return signalling; }
+    void set(bool on) {
+        const bool change = on != online;
+        online = on;
+        if (change && signalling)
+            emit changed();
     }
 };

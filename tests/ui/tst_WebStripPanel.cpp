@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +177,37 @@ private slots:
         for (int i = 0; i < 200 && leftmostText(rig.view.grab().toImage()) < 0; ++i)
             rig.view.tickMarquee();
         QVERIFY(leftmostText(rig.view.grab().toImage()) > rig.view.width() / 2);
+    }
+
+    // As a browser does with a hidden tab, the marquee rests where it is and goes on from there;
+    // a page that arrives meanwhile waits at its start.
+    void aMarqueeRestsWhileItsWindowIsMinimisedOrHidden_data() {
+        QTest::addColumn<bool>("minimised");
+        QTest::addColumn<bool>("newPage");
+        QTest::newRow("minimised") << true << false;
+        QTest::newRow("page arrives while minimised") << true << true;
+        QTest::newRow("hidden") << false << false;
+    }
+    void aMarqueeRestsWhileItsWindowIsMinimisedOrHidden() {
+        QFETCH(bool, minimised);
+        QFETCH(bool, newPage);
+        QWidget window; // outlives the rig's view
+        ViewRig rig;
+        rig.view.setParent(&window);
+        rig.view.show();
+        window.show();
+        rig.open("<html><body><marquee>新闻资讯</marquee></body></html>");
+        const int start = rig.view.horizontalScrollBar()->value();
+        rig.view.tickMarquee();
+        minimised ? window.showMinimized() : window.hide();
+        QVERIFY(!rig.view.isScrolling());
+        if (newPage)
+            rig.open("<html><body><marquee>又一条</marquee></body></html>");
+        QVERIFY(!rig.view.isScrolling());
+        window.showNormal();
+        QVERIFY(rig.view.isScrolling());
+        QCOMPARE(rig.view.horizontalScrollBar()->value(),
+                 newPage ? start : start + WebView::marqueeStepPx);
     }
 
     void pointerOverTheLabelAndOffItChangesTheCaption() {

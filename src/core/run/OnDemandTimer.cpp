@@ -50,6 +50,12 @@ void OnDemandTimer::sleep() {
     timer_.stop();
 }
 
+void OnDemandTimer::stop() {
+    started_ = false;
+    awake_ = false;
+    timer_.stop();
+}
+
 void OnDemandTimer::setAlwaysTick(bool on) {
     alwaysTick_ = on;
     if (on)

@@ -25,6 +25,8 @@ public:
     void wake();
     // No ticks until the next wake(); ignored while the timer always ticks.
     void sleep();
+    // No ticks until the next start(); wake() does nothing until then.
+    void stop();
 
     // Whether the next beat ticks.
     bool isActive() const { return awake_; }

@@ -1,5 +1,7 @@
 #include "web/NetworkConnectionCheck.h"
 
+#include "platform/NetworkChangeWatcher.h"
+
 #include <QElapsedTimer>
 #include <QNetworkInterface>
 
@@ -20,6 +22,20 @@ bool NetworkConnectionCheck::isOnline() {
         answeredAt_ = now;
     }
     return online_;
+}
+
+void NetworkConnectionCheck::follow(NetworkChangeWatcher& watcher) {
+    followed_ = watcher.isActive();
+    if (followed_)
+        connect(&watcher, &NetworkChangeWatcher::changed, this,
+                &NetworkConnectionCheck::networkChanged);
+}
+
+void NetworkConnectionCheck::networkChanged() {
+    const bool before = answered_ && online_;
+    answered_ = false;
+    if (isOnline() != before)
+        emit changed();
 }
 
 bool NetworkConnectionCheck::anyInterfaceUp() {

@@ -2,6 +2,8 @@
 
 #include "platform/ConnectionCheck.h"
 
+class NetworkChangeWatcher;
+
 #include <QtGlobal>
 
 #include <functional>
@@ -11,8 +13,11 @@
 // the internet lies behind it shows when a page is fetched.
 //
 // Asking the kernel for its interfaces costs a quarter of a millisecond, and the web strip and
-// the news pop-up ask several times a second all day long: an answer is reused for a few seconds.
+// the news pop-up ask several times a second while they run: an answer is reused for a few
+// seconds. Followed by the system's notices of network changes, it asks again at each notice
+// and signals when the answer changed, so that nobody needs to ask while offline.
 class NetworkConnectionCheck final : public ConnectionCheck {
+    Q_OBJECT
 public:
     static constexpr qint64 answerLifetimeMs = 5000;
 
@@ -23,12 +28,19 @@ public:
     explicit NetworkConnectionCheck(Scan scan = {}, Clock now = {});
 
     bool isOnline() override;
+    bool signalsChanges() const override { return followed_; }
+
+    // Asks again at each notice of the watcher, if it notices anything at all.
+    void follow(NetworkChangeWatcher& watcher);
+    // Something changed: asks at once and signals a changed answer.
+    void networkChanged();
 
     static bool anyInterfaceUp();
 
 private:
     Scan scan_;
     Clock now_;
+    bool followed_ = false;
     bool answered_ = false;
     bool online_ = false;
     qint64 answeredAt_ = 0;

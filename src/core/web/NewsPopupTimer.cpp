@@ -6,11 +6,16 @@
 
 NewsPopupTimer::NewsPopupTimer(ConnectionCheck& connection, RandomSource& random, QObject* parent)
     : QObject(parent), connection_(connection), random_(random) {
-    Timer_tan.setInterval(intervalMs);
-    connect(&Timer_tan, &QTimer::timeout, this, &NewsPopupTimer::tick);
+    connect(&Timer_tan, &OnDemandTimer::timeout, this, &NewsPopupTimer::tick);
+    // Back online, the ticks go on where a timer that never slept would have ticked.
+    connect(&connection_, &ConnectionCheck::changed, this, [this] {
+        if (running_ && connection_.isOnline())
+            Timer_tan.wake();
+    });
 }
 
 void NewsPopupTimer::start() {
+    running_ = true;
     Timer_tan.start();
 }
 
@@ -19,8 +24,12 @@ void NewsPopupTimer::tick() {
         random_.reseed();
         delay_ = static_cast<int>(300.0 + 180.0 * random_.next());
     }
-    if (!connection_.isOnline())
+    if (!connection_.isOnline()) {
+        // Nothing counts until the connection comes; if the check says when, wait for it.
+        if (connection_.signalsChanges())
+            Timer_tan.sleep();
         return;
+    }
     ++count_;
     if (count_ == delay_ + 5) {
         emit loadRequested();
@@ -31,6 +40,7 @@ void NewsPopupTimer::tick() {
         if (page_ &&
             page_->bodyHtml().contains(QLatin1String("ruanjianguanggao"), Qt::CaseInsensitive))
             emit showRequested();
+        running_ = false;
         Timer_tan.stop();
     }
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "practice/OnDemandTimer.h"
+
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 
+class Clock;
 class ConnectionCheck;
 class RandomSource;
 class WebPage;
@@ -28,7 +30,13 @@ public:
     // The chosen delay d in online seconds (300 to 479), or -1 before the first tick.
     int delay() const { return delay_; }
     int count() const { return count_; }
-    bool isRunning() const { return Timer_tan.isActive(); }
+    // Until the sequence has ended.
+    bool isRunning() const { return running_; }
+    // Whether the next beat ticks: not while offline when the connection check signals its
+    // changes, for offline ticks count nothing.
+    bool isTicking() const { return Timer_tan.isActive(); }
+    // The clock the beat is kept on; without one, the system's monotonic clock.
+    void setClock(const Clock* clock) { Timer_tan.setClock(clock); }
 
 signals:
     // Create the pop-up window hidden and navigate it to the pop-up page.
@@ -40,7 +48,8 @@ private:
     ConnectionCheck& connection_;
     RandomSource& random_;
     QPointer<WebPage> page_;
-    QTimer Timer_tan;
+    OnDemandTimer Timer_tan{intervalMs};
+    bool running_ = false;
     int delay_ = -1;
     int count_ = 0;
 };

@@ -12,17 +12,26 @@ WebStrip::WebStrip(ConnectionCheck& connection, WebPage& page, const DataFolder&
     : QObject(parent), connection_(connection), page_(page), folder_(folder),
       addresses_(std::move(base)), programName_(std::move(programName).remove(QLatin1Char(' '))),
       today_(std::move(today)) {
-    gg_Timer2.setInterval(intervalMs);
-    connect(&gg_Timer2, &QTimer::timeout, this, &WebStrip::tick);
+    connect(&gg_Timer2, &OnDemandTimer::timeout, this, &WebStrip::tick);
+    // Back online, the ticks go on where a timer that never slept would have ticked.
+    connect(&connection_, &ConnectionCheck::changed, this, [this] {
+        if (running_ && connection_.isOnline())
+            gg_Timer2.wake();
+    });
 }
 
 void WebStrip::start() {
+    running_ = true;
     gg_Timer2.start();
 }
 
 void WebStrip::tick() {
-    if (!connection_.isOnline())
+    if (!connection_.isOnline()) {
+        // Nothing counts until the connection comes; if the check says when, wait for it.
+        if (connection_.signalsChanges())
+            gg_Timer2.sleep();
         return;
+    }
     ++count_;
     switch (count_) {
     case 5:
@@ -40,6 +49,7 @@ void WebStrip::tick() {
             stripVisible_ = true;
             emit stripVisibleChanged(true);
         }
+        running_ = false;
         gg_Timer2.stop();
         break;
     default:

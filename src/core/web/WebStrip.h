@@ -1,16 +1,17 @@
 #pragma once
 
 #include "platform/DataFolder.h"
+#include "practice/OnDemandTimer.h"
 #include "web/WebAddresses.h"
 
 #include <QDate>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <QUrl>
 
 #include <functional>
 
+class Clock;
 class ConnectionCheck;
 class WebPage;
 
@@ -31,7 +32,13 @@ public:
 
     int count() const { return count_; }
     bool isStripVisible() const { return stripVisible_; }
-    bool isRunning() const { return gg_Timer2.isActive(); }
+    // Until the sequence has ended.
+    bool isRunning() const { return running_; }
+    // Whether the next beat ticks: not while offline when the connection check signals its
+    // changes, for offline ticks count nothing.
+    bool isTicking() const { return gg_Timer2.isActive(); }
+    // The clock the beat is kept on; without one, the system's monotonic clock.
+    void setClock(const Clock* clock) { gg_Timer2.setClock(clock); }
 
     // The date value of the record file "gg.jl", created with today's date when it is missing.
     QString recordedDate();
@@ -48,7 +55,8 @@ private:
     WebAddresses addresses_;
     QString programName_;
     std::function<QDate()> today_;
-    QTimer gg_Timer2;
+    OnDemandTimer gg_Timer2{intervalMs};
+    bool running_ = false;
     int count_ = 0;
     bool stripVisible_ = false;
 };

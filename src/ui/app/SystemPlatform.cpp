@@ -19,6 +19,7 @@ SystemPlatform::SystemPlatform(const QString& programFolder) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry().width() : 1024;
     };
+    connection_.follow(networkChanges_);
     platform_.connection = &connection_;
     platform_.hostLookup = &hostLookup_;
     platform_.inputBox = &inputBox_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SystemInputBox.h"
+#include "platform/NetworkChangeWatcher.h"
 #include "platform/Platform.h"
 #include "practice/SystemClock.h"
 #include "practice/SystemRandom.h"
@@ -27,6 +28,7 @@ private:
     SystemRandom random_;
     SdlAudio audio_;
     std::array<std::unique_ptr<SdlSoundChannel>, 4> channels_;
+    NetworkChangeWatcher networkChanges_;
     NetworkConnectionCheck connection_;
     SystemHostLookup hostLookup_;
     SystemInputBox inputBox_;

@@ -19,6 +19,8 @@ WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddress
           QStringLiteral("keyvora"), [] { return QDate::currentDate(); }, this),
       popupTimer_(*platform.connection, *platform.random, this), hostLookup_(platform.hostLookup) {
     stripPage_.setHostLookup(hostLookup_);
+    strip_.setClock(platform.clock);
+    popupTimer_.setClock(platform.clock);
     links_ = new LinkLabels(shell_, addresses_, window);
     links_->move(Twips::px(LinkLabels::suggestedLeftTwips),
                  Twips::px(LinkLabels::suggestedTopTwips));

@@ -136,7 +136,11 @@ void WebView::layOutMarquee() {
         QScrollBar* bar = marqueeBar();
         bar->setValue(marqueeBackwards_ ? bar->maximum() : bar->minimum());
     }
-    if (hasMarquee() && isVisible())
+    scrollWhileInView();
+}
+
+void WebView::scrollWhileInView() {
+    if (hasMarquee() && inView_ && isVisible())
         marqueeTimer_.start();
     else
         marqueeTimer_.stop();
@@ -160,15 +164,18 @@ void WebView::tickMarquee() {
         bar->setValue(next);
 }
 
+// Minimising the window hides the view as well (a hide event that leaves isVisible() true),
+// and restoring it shows the view again.
 void WebView::showEvent(QShowEvent* event) {
     QTextBrowser::showEvent(event);
-    if (hasMarquee())
-        marqueeTimer_.start();
+    inView_ = true;
+    scrollWhileInView();
 }
 
 void WebView::hideEvent(QHideEvent* event) {
     QTextBrowser::hideEvent(event);
-    marqueeTimer_.stop();
+    inView_ = false;
+    scrollWhileInView();
 }
 
 void WebView::resizeEvent(QResizeEvent* event) {

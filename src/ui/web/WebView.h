@@ -15,7 +15,9 @@ class WebPage;
 // so a page cannot make the view open local files.
 //
 // A page with a <marquee> scrolls as a browser shows one: its content enters at one edge of
-// the view and travels across until it has left at the other, then starts again.
+// the view and travels across until it has left at the other, then starts again. Like a
+// browser's hidden tab, it rests while the view cannot be seen (hidden, or its window
+// minimised) and goes on from where it rested.
 class WebView : public QTextBrowser {
     Q_OBJECT
 public:
@@ -34,6 +36,7 @@ public:
     // One step of the marquee; its timer runs only while a marquee page is in view.
     void tickMarquee();
     bool hasMarquee() const { return marquee_ != Marquee::None; }
+    bool isScrolling() const { return marqueeTimer_.isActive(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,6 +50,7 @@ private:
     void dropFetches();
     QScrollBar* marqueeBar() const;
     void layOutMarquee();
+    void scrollWhileInView();
     void openLink(const QUrl& link);
 
     WebPage& page_;
@@ -58,4 +62,5 @@ private:
     enum class Marquee { None, Sideways, Upright };
     Marquee marquee_ = Marquee::None;
     bool marqueeBackwards_ = false; // direction right or down
+    bool inView_ = false;           // shown and not hidden with its minimised window
 };
