@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/OnDemandTimer.h"
+#include "run/OnDemandTimer.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/DataFolder.h"
-#include "practice/OnDemandTimer.h"
+#include "run/OnDemandTimer.h"
 #include "web/WebAddresses.h"
 
 #include <QDate>
