@@ -4,7 +4,6 @@
 #include "platform/Platform.h"
 
 #include <QImage>
-#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
@@ -66,7 +65,7 @@ private:
     Trainer trainer_;
     // The background picture is decoded on another thread while the panels are built.
     std::future<QImage> backgroundImage_;
-    QPixmap background_;
+    QImage background_;
     QPointer<QWindow> filteredWindow_; // the native window whose keys are filtered
     PopupMenus* popupMenus_ = nullptr;
     MenuBarPanel* menuBar_ = nullptr;

@@ -4,6 +4,7 @@
 #include "look/SongFont.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -43,5 +44,11 @@ int main(int argc, char** argv) {
     QObject::connect(&window, &Form1::programEndRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
+#ifdef __GLIBC__
+    // The start (decoding the background, loading fonts, the first paint) frees more than it
+    // keeps, but the heap holds freed pages until it is told; once it has settled, hand them
+    // back for the rest of the run.
+    QTimer::singleShot(std::chrono::seconds(1), [] { malloc_trim(0); });
+#endif
     return app.exec();
 }
