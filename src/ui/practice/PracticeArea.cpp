@@ -103,7 +103,12 @@ void PracticeArea::setKeyboardShown(bool shown) {
 void PracticeArea::showFalling() {
     if (xialuozifu_->text() != falling_.caption())
         xialuozifu_->setText(falling_.caption());
-    xialuozifu_->setFont(SongFont::make(falling_.fontPoints(), true));
+    // The character moves every tick of a fall, its size only with a new target: a font is
+    // made only for a new size.
+    if (xialuozifuPoints_ != falling_.fontPoints()) {
+        xialuozifuPoints_ = falling_.fontPoints();
+        xialuozifu_->setFont(SongFont::make(xialuozifuPoints_, true));
+    }
     xialuozifu_->setGeometry(Twips::rect(falling_.left(), falling_.top(), 3075, 1155));
 }
 

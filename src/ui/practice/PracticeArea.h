@@ -37,6 +37,7 @@ private:
     QFrame* picture1_ = nullptr;
     KeyboardView* keyboard_ = nullptr;
     QLabel* xialuozifu_ = nullptr;
+    double xialuozifuPoints_ = -1; // the size its font was last made in
     QLabel* daojishi3_ = nullptr;
     QLabel* daojishi4_ = nullptr;
 };
