@@ -2,6 +2,7 @@
 
 #include "web/NewsPopupTimer.h"
 
+#include "FakeClock.h"
 #include "FakeDialogs.h"
 #include "FakeRandom.h"
 #include "LocalHttpServer.h"
@@ -21,7 +22,8 @@ class NewsPopupTimerTest : public QObject {
         QSignalSpy load{&timer, &NewsPopupTimer::loadRequested};
         QSignalSpy show{&timer, &NewsPopupTimer::showRequested};
 
-        Rig() {
+        explicit Rig(const Clock* clock = nullptr) {
+            timer.setClock(clock);
             connection.online = true;
             random.queued = {0.0};
             timer.start();
@@ -67,28 +69,49 @@ private slots:
         QVERIFY(rig.timer.isTicking()); // a check that does not signal is asked at every tick
     }
 
-    // The connection at each second; a signalling check lets the timer sleep through offline ones.
-    void offlineTheTimerSleepsAndCountsAsOneThatNeverSlept_data() {
+    // The connection at each second. A signalling check lets the timer sleep through offline
+    // seconds and through online ones that only count; it shows the same as a polling one.
+    void signalledTimerSleepsAndCountsAsOneThatNeverSlept_data() {
         QTest::addColumn<QString>("beats");
-        QTest::newRow("offline at start") << QStringLiteral("000111");
-        QTest::newRow("lost and found") << QStringLiteral("110001101");
+        QTest::addColumn<int>("maxTicks");
+        const QString online = QString(320, QLatin1Char('1'));
+        QTest::newRow("offline at start") << QStringLiteral("000111") << 2;
+        QTest::newRow("lost and found") << QStringLiteral("110001101") << 6;
+        QTest::newRow("online to the end") << online << 6;
+        QTest::newRow("lost on the way") << online.left(150) + QStringLiteral("000") + online << 8;
+        QTest::newRow("lost just before the load")
+            << online.left(304) + QStringLiteral("0") + online.left(20) << 8;
     }
-    void offlineTheTimerSleepsAndCountsAsOneThatNeverSlept() {
+    void signalledTimerSleepsAndCountsAsOneThatNeverSlept() {
         QFETCH(QString, beats);
+        QFETCH(int, maxTicks);
+        FakeClock clock;
         Rig polled;
-        Rig notified;
+        Rig notified(&clock);
         notified.connection.signalling = true;
-        for (const QChar beat : beats) {
-            const bool online = beat == QLatin1Char('1');
+        int beat = 0;
+        int ticks = 0;
+        for (const QChar second : beats) {
+            const bool online = second == QLatin1Char('1');
+            clock.advance(0.5); // a change is noticed between two beats
             polled.connection.online = online;
             notified.connection.set(online);
-            polled.timer.tick();
-            if (notified.timer.isTicking())
+            clock.advance(0.5);
+            ++beat;
+            if (polled.timer.isRunning()) // a timer that never slept stops at the end
+                polled.timer.tick();
+            if (notified.timer.isTicking() || notified.timer.skippingTo() == beat) {
                 notified.timer.tick();
+                ++ticks;
+            }
             QCOMPARE(notified.timer.count(), polled.timer.count());
-            QCOMPARE(notified.timer.isTicking(), online);
+            QCOMPARE(notified.load.size(), polled.load.size());
+            QCOMPARE(notified.timer.isRunning(), polled.timer.isRunning());
+            if (!online)
+                QVERIFY(!notified.timer.isTicking() && notified.timer.skippingTo() < 0);
         }
         QCOMPARE(notified.timer.delay(), 300);
+        QVERIFY2(ticks <= maxTicks, qPrintable(QString::number(ticks)));
     }
 
     void pageLoadIsRequestedOnceFiveSecondsAfterTheDelay() {

@@ -21,7 +21,12 @@ qint64 OnDemandTimer::beatBefore(double t) const {
     return qint64(std::floor((t - origin_) / intervalSeconds_));
 }
 
+qint64 OnDemandTimer::beatNow() const {
+    return qint64(std::llround((now() - origin_) / intervalSeconds_));
+}
+
 void OnDemandTimer::start() {
+    skipTo_ = -1;
     origin_ = now();
     lastBeat_ = 0;
     started_ = true;
@@ -46,14 +51,28 @@ void OnDemandTimer::wake() {
 void OnDemandTimer::sleep() {
     if (alwaysTick_)
         return;
+    skipTo_ = -1;
     awake_ = false;
     timer_.stop();
 }
 
 void OnDemandTimer::stop() {
+    skipTo_ = -1;
     started_ = false;
     awake_ = false;
     timer_.stop();
+}
+
+void OnDemandTimer::skipTo(qint64 beat) {
+    if (!started_ || alwaysTick_)
+        return;
+    awake_ = true;
+    skipTo_ = beat;
+    const double at = origin_ + double(beat) * intervalSeconds_;
+    // A coarse timer may be off by a twentieth of a long wait; one precise wake-up costs nothing.
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setSingleShot(true);
+    timer_.start(std::max(0, int(std::ceil((at - now()) * 1000))));
 }
 
 void OnDemandTimer::setAlwaysTick(bool on) {
@@ -64,8 +83,10 @@ void OnDemandTimer::setAlwaysTick(bool on) {
 
 void OnDemandTimer::fire() {
     // A coarse timer may wake a little early or late: the tick belongs to the nearest beat.
-    lastBeat_ = std::max(lastBeat_ + 1, qint64(std::llround((now() - origin_) / intervalSeconds_)));
+    lastBeat_ = std::max(lastBeat_ + 1, beatNow());
+    skipTo_ = -1;
     if (timer_.isSingleShot()) {
+        timer_.setTimerType(Qt::CoarseTimer);
         timer_.setSingleShot(false);
         timer_.start(int(std::lround(intervalSeconds_ * 1000)));
     }

@@ -27,9 +27,16 @@ public:
     void sleep();
     // No ticks until the next start(); wake() does nothing until then.
     void stop();
+    // No ticks before the given beat, then ticks as before; sleep() or stop() cancel it.
+    void skipTo(qint64 beat);
 
     // Whether the next beat ticks.
-    bool isActive() const { return awake_; }
+    bool isActive() const { return awake_ && skipTo_ < 0; }
+    // The beat skipTo() waits for, or -1.
+    qint64 skippingTo() const { return skipTo_; }
+    // The beat a tick now belongs to, and the last beat at or before now.
+    qint64 beatNow() const;
+    qint64 beatsSoFar() const { return beatBefore(now()); }
 
     // Never sleeps: the timer then ticks as an always-running timer would (for comparisons).
     void setAlwaysTick(bool on);
@@ -48,6 +55,7 @@ private:
     double intervalSeconds_;
     double origin_ = 0;
     qint64 lastBeat_ = 0;
+    qint64 skipTo_ = -1;
     bool started_ = false;
     bool awake_ = false;
     bool alwaysTick_ = false;

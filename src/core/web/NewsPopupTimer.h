@@ -29,12 +29,15 @@ public:
 
     // The chosen delay d in online seconds (300 to 479), or -1 before the first tick.
     int delay() const { return delay_; }
-    int count() const { return count_; }
+    // The online seconds counted, those slept through included.
+    int count() const;
     // Until the sequence has ended.
     bool isRunning() const { return running_; }
-    // Whether the next beat ticks: not while offline when the connection check signals its
-    // changes, for offline ticks count nothing.
+    // Whether the next beat ticks. When the connection check signals its changes, the timer
+    // sleeps while offline, for offline ticks count nothing, and online it sleeps through the
+    // seconds that only count, to the next one at which something happens (skippingTo()).
     bool isTicking() const { return Timer_tan.isActive(); }
+    qint64 skippingTo() const { return Timer_tan.skippingTo(); }
     // The clock the beat is kept on; without one, the system's monotonic clock.
     void setClock(const Clock* clock) { Timer_tan.setClock(clock); }
 
@@ -45,6 +48,8 @@ signals:
     void showRequested();
 
 private:
+    void skipToNextStep();
+
     ConnectionCheck& connection_;
     RandomSource& random_;
     QPointer<WebPage> page_;
@@ -52,4 +57,5 @@ private:
     bool running_ = false;
     int delay_ = -1;
     int count_ = 0;
+    qint64 skippedFrom_ = -1; // the beat of the last tick before the online seconds slept through
 };
