@@ -2,6 +2,7 @@
 
 #include "TrainerRig.h"
 
+#include "app/BackgroundPicture.h"
 #include "app/Form1.h"
 #include "keyboard/KeyboardView.h"
 #include "practice/FingerPanel.h"
@@ -9,6 +10,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
@@ -81,6 +83,37 @@ QRgb faceOf(const QImage& image, const QWidget* widget, const QWidget* window) {
 class ScreenTest : public QObject {
     Q_OBJECT
 private slots:
+    // The background is stored with a palette and a few pixels apart; any part of it repainted
+    // must come out as the true-colour picture its generator drew, and nothing outside the part.
+    void theBackgroundIsRepaintedToThePixel_data() {
+        QTest::addColumn<QRect>("area");
+        QTest::newRow("the whole picture") << QRect(0, 0, 800, 600);
+        QTest::newRow("the rows of the pixels kept apart") << QRect(0, 320, 800, 90);
+        QTest::newRow("one pixel kept apart") << QRect(284, 321, 1, 1);
+        QTest::newRow("beside a pixel kept apart") << QRect(285, 321, 10, 1);
+        QTest::newRow("reaching past the picture") << QRect(700, 500, 300, 300);
+    }
+    void theBackgroundIsRepaintedToThePixel() {
+        QFETCH(QRect, area);
+        const QImage full =
+            QImage(QStringLiteral(KEYVORA_FULL_BACKGROUND)).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!full.isNull());
+        const BackgroundPicture picture = BackgroundPicture::builtIn();
+        QCOMPARE(picture.size(), full.size());
+        QImage drawn(full.size(), QImage::Format_RGB32);
+        drawn.fill(Qt::magenta);
+        {
+            QPainter painter(&drawn);
+            picture.paint(painter, area);
+        }
+        int wrong = 0;
+        for (int y = 0; y < full.height(); ++y)
+            for (int x = 0; x < full.width(); ++x)
+                wrong += drawn.pixel(x, y) !=
+                         (area.contains(x, y) ? full.pixel(x, y) : QColor(Qt::magenta).rgb());
+        QCOMPARE(wrong, 0);
+    }
+
     void theLearnerSeesTheTargetInEveryStyle_data() {
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("target");

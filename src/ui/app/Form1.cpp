@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QWindow>
@@ -44,13 +45,7 @@ QImage builtInImage(const char* path, const char* format) {
 
 Form1::Form1(const Platform& platform, QWidget* parent)
     : QWidget(parent), trainer_(platform, this),
-      backgroundImage_(std::async(std::launch::async, [] {
-          // Kept in three bytes a pixel, as the picture file has it, instead of the display's
-          // four: half a megabyte less held for the whole run. Painting converts only the
-          // repainted area, and the conversion loses nothing.
-          return builtInImage(":/keyvora/background.bmp", "bmp")
-              .convertToFormat(QImage::Format_RGB888);
-      })) {
+      backgroundImage_(std::async(std::launch::async, &BackgroundPicture::builtIn)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Keyvora "));
     QIcon icon;
@@ -181,11 +176,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::paintEvent(QPaintEvent*) {
+void Form1::paintEvent(QPaintEvent* event) {
     if (backgroundImage_.valid())
         background_ = backgroundImage_.get();
     QPainter painter(this);
-    painter.drawImage(0, 0, background_);
+    background_.paint(painter, event->rect());
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/BackgroundPicture.h"
 #include "app/Trainer.h"
 #include "platform/Platform.h"
 
-#include <QImage>
 #include <QPointer>
 #include <QWidget>
 
@@ -64,8 +64,8 @@ private:
 
     Trainer trainer_;
     // The background picture is decoded on another thread while the panels are built.
-    std::future<QImage> backgroundImage_;
-    QImage background_;
+    std::future<BackgroundPicture> backgroundImage_;
+    BackgroundPicture background_;
     QPointer<QWindow> filteredWindow_; // the native window whose keys are filtered
     PopupMenus* popupMenus_ = nullptr;
     MenuBarPanel* menuBar_ = nullptr;
