@@ -2,6 +2,7 @@
 
 #include "look/SongFont.h"
 #include "look/Twips.h"
+#include "practice/FigureLabel.h"
 #include "practice/LevelsAndTotals.h"
 #include "practice/StatisticsTicker.h"
 #include "run/RunClock.h"
@@ -68,8 +69,10 @@ StatisticsPanel::StatisticsPanel(QWidget* window, const PracticeState& state,
         label->setPalette(palette);
         label->setAutoFillBackground(true);
     };
+    // The figures and the clock's tenths change during a run, up to ten times a second.
     for (const Caption& c : captions) {
-        auto* label = new QLabel(QString::fromUtf8(c.text), frame1_);
+        QLabel* label = c.index == 14 ? new FigureLabel(QString::fromUtf8(c.text), frame1_)
+                                      : new QLabel(QString::fromUtf8(c.text), frame1_);
         label->setObjectName(QStringLiteral("Label2_%1").arg(c.index));
         label->setGeometry(Twips::rect(c.left, c.top, c.width, c.height));
         QColor colour = Qt::black;
@@ -86,7 +89,7 @@ StatisticsPanel::StatisticsPanel(QWidget* window, const PracticeState& state,
         label2_.insert(c.index, label);
     }
     for (const Figure& f : figures) {
-        auto* label = new QLabel(frame1_);
+        auto* label = new FigureLabel(frame1_);
         label->setObjectName(QStringLiteral("Label3_%1").arg(f.index));
         label->setGeometry(Twips::rect(f.left, f.top, f.width, f.height));
         label->setFont(SongFont::make(12, true));
