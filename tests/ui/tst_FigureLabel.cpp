@@ -62,9 +62,9 @@ private slots:
         FigureLabel figure;
         // Every tenth, padded and unpadded counts, a custom total, text too wide for the label,
         // and a text met again after others (drawn from what was kept).
-        const QStringList texts{"0",  "1",  "2",  "3",   "4",     "5",          "6",
-                                "7",  "8",  "9",  " 12", " 12.5", " 99",        "100",
-                                "00", "59", "-3", "个",  "",      "1234567890", "0"};
+        const QStringList texts{"0",  "1",  "2",   "3",          "4",   "5",   "6",   "7",
+                                "8",  "9",  " 12", " 12.5",      " 99", "100", "00",  "59",
+                                "-3", "个", "",    "1234567890", "0",   "5 ",  " 7  "};
         for (const QString& text : texts) {
             const QImage expected = drawn(plain, font, Qt::Alignment(align), size, text);
             QCOMPARE(drawn(figure, font, Qt::Alignment(align), size, text), expected);
