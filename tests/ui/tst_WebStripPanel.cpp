@@ -5,7 +5,9 @@
 #include "FakeDialogs.h"
 #include "FakeHostLookup.h"
 #include "LocalHttpServer.h"
+#include "TrainerRig.h"
 #include "web/WebPage.h"
+#include "web/WebPeriphery.h"
 #include "web/WebStrip.h"
 #include "web/WebView.h"
 
@@ -85,6 +87,42 @@ class WebStripPanelTest : public QObject {
     };
 
 private slots:
+    // The panel and its text view are built only for a page the strip goes on to show, and that
+    // page is in the view as soon as it is built.
+    void thePanelIsBuiltOnlyForAPageTheStripShows_data() {
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("shown");
+        const QByteArray scrolling("<body><marquee>新版本发布</marquee></body>");
+        QTest::newRow("a scrolling page") << true << scrolling << true;
+        QTest::newRow("a still page") << true << QByteArray("<body>新版本发布</body>") << false;
+        QTest::newRow("no page at that address") << true << QByteArray() << false;
+        QTest::newRow("offline") << false << scrolling << false;
+    }
+    void thePanelIsBuiltOnlyForAPageTheStripShows() {
+        QFETCH(bool, online);
+        QFETCH(QByteArray, body);
+        QFETCH(bool, shown);
+        TrainerRig rig;
+        rig.connection.online = online;
+        LocalHttpServer server;
+        if (!body.isEmpty())
+            server.setPage(QStringLiteral("/rjshengji/gg.htm"), body);
+        QWidget window;
+        WebPeriphery web(&window, rig.platform(), WebAddresses(server.base()));
+        window.show();
+        for (int i = 0; i < 300 && web.strip().count() < 12; ++i) {
+            web.strip().tick();
+            QTest::qWait(5);
+        }
+        auto* panel = window.findChild<WebStripPanel*>();
+        QCOMPARE(panel != nullptr, shown);
+        if (panel) {
+            QVERIFY(panel->isVisible());
+            QVERIFY(panel->webView()->toPlainText().contains(QStringLiteral("新版本发布")));
+        }
+    }
+
     void stripStartsHiddenAtItsDesignSize() {
         Rig rig;
         QVERIFY(!rig.panel.isVisible());

@@ -45,7 +45,7 @@ void WebStrip::tick() {
         emit laidOut();
         break;
     case 12:
-        if (page_.bodyHtml().toLower().contains(QLatin1String("marquee")) && !stripVisible_) {
+        if (pageCanShow() && !stripVisible_) {
             stripVisible_ = true;
             emit stripVisibleChanged(true);
         }
@@ -55,6 +55,10 @@ void WebStrip::tick() {
     default:
         break;
     }
+}
+
+bool WebStrip::pageCanShow() const {
+    return page_.bodyHtml().toLower().contains(QLatin1String("marquee"));
 }
 
 QString WebStrip::recordedDate() {

@@ -31,6 +31,8 @@ public:
     void tick();
 
     int count() const { return count_; }
+    // Whether the page, once loaded, is one the strip shows: it has to scroll (a marquee).
+    bool pageCanShow() const;
     bool isStripVisible() const { return stripVisible_; }
     // Until the sequence has ended.
     bool isRunning() const { return running_; }

@@ -8,7 +8,6 @@
 #include "web/WebView.h"
 
 #include <QDate>
-#include <QTimer>
 #include <QWidget>
 
 WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddresses addresses)
@@ -25,6 +24,15 @@ WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddress
     links_->move(Twips::px(LinkLabels::suggestedLeftTwips),
                  Twips::px(LinkLabels::suggestedTopTwips));
 
+    // The panel is built only for a page the strip will show: its text view alone holds about
+    // a megabyte (the rich-text machinery, and the fallback font it lays an empty document out
+    // in), and offline, without the maker's site or with a page that does not scroll, the strip
+    // never appears. The page is shown the moment it has loaded, pictures and all, seconds
+    // before the strip's sequence reveals it.
+    connect(&stripPage_, &WebPage::loaded, this, [this] {
+        if (strip_.pageCanShow())
+            stripPanel();
+    });
     connect(&popupTimer_, &NewsPopupTimer::loadRequested, this, &WebPeriphery::loadPopup);
     connect(&popupTimer_, &NewsPopupTimer::showRequested, this, [this] {
         if (popup_)
@@ -35,8 +43,6 @@ WebPeriphery::WebPeriphery(QWidget* window, const Platform& platform, WebAddress
 void WebPeriphery::start() {
     strip_.start();
     popupTimer_.start();
-    // The strip shows nothing before its fifth online tick, 2.5 s after start-up.
-    QTimer::singleShot(panelDelayMs, this, &WebPeriphery::stripPanel);
 }
 
 WebStripPanel* WebPeriphery::stripPanel() {
@@ -49,6 +55,9 @@ WebStripPanel* WebPeriphery::stripPanel() {
         if (strip_.count() >= 11)
             stripPanel_->layOut();
         stripPanel_->setVisible(strip_.isStripVisible());
+        // A view made after its page loaded has missed the news: show what the page holds.
+        if (!stripPage_.isBusy() && !stripPage_.url().isEmpty())
+            stripPanel_->webView()->showPage();
     }
     return stripPanel_;
 }

@@ -36,15 +36,13 @@ public:
 
     WebStrip& strip() { return strip_; }
     NewsPopupTimer& popupTimer() { return popupTimer_; }
-    // The strip's panel; it is built a moment after start-up, hidden, well before the strip's
-    // sequence needs it, so that building it never delays the window.
+    // The strip's panel, built (hidden) when a page the strip will show has loaded, or when
+    // first asked for.
     WebStripPanel* stripPanel();
     LinkLabels* links() const { return links_; }
     NewsPopup* popup() const { return popup_; }
 
 private:
-    static constexpr int panelDelayMs = 300;
-
     void loadPopup();
 
     QWidget* window_;

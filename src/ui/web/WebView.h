@@ -33,6 +33,9 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+    // Shows what the page holds now; the view does it by itself each time the page loads.
+    void showPage();
+
     // One step of the marquee; its timer runs only while a marquee page is in view.
     void tickMarquee();
     bool hasMarquee() const { return marquee_ != Marquee::None; }
@@ -44,7 +47,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void showPage();
     void fetchPictures(const QString& html);
     void pictureArrived(WebPage* fetch, const QUrl& address);
     void dropFetches();
