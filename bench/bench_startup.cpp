@@ -2,7 +2,9 @@
 // Run on a display (Xvfb will do): xvfb-run -a ./bench_startup
 // With the argument "empty" it shows an empty Qt window instead, as the baseline to compare;
 // with "still" the same empty window that stays until ended (the floor for memory and idle CPU);
-// with "timers" an empty window with three idle timers that runs until ended.
+// with "timers" an empty window with three idle timers that runs until ended; with "clock" an
+// empty window whose one label counts tenths, changing ten times a second (the floor for the CPU
+// of a run, whose clock does the same).
 
 #include "ProcessReadings.h"
 #include "app/Form1.h"
@@ -10,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QTimer>
 
 #include <cstdio>
@@ -39,6 +42,10 @@ public:
 
 int main(int argc, char** argv) {
     std::fprintf(stderr, "phase: main entered %.1f ms\n", sinceStartMs());
+    const bool clock = argc > 1 && qstrcmp(argv[1], "clock") == 0;
+    // Repaints reach the X server as the trainer sends them.
+    if (clock && !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     FirstPaint probe;
     if (argc > 1 && (qstrcmp(argv[1], "empty") == 0 || qstrcmp(argv[1], "still") == 0)) {
@@ -46,6 +53,22 @@ int main(int argc, char** argv) {
         empty.resize(792, 546);
         if (qstrcmp(argv[1], "empty") == 0)
             empty.installEventFilter(&probe);
+        empty.show();
+        return app.exec();
+    }
+    if (clock) {
+        QWidget empty;
+        empty.resize(792, 546);
+        QLabel tenths(QStringLiteral("0"), &empty);
+        tenths.setGeometry(190, 360, 17, 17);
+        tenths.setAutoFillBackground(true);
+        QTimer beat;
+        int tenth = 0;
+        QObject::connect(&beat, &QTimer::timeout, &tenths, [&tenths, &tenth] {
+            tenth = (tenth + 1) % 10;
+            tenths.setText(QString::number(tenth));
+        });
+        beat.start(100);
         empty.show();
         return app.exec();
     }
