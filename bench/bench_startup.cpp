@@ -4,11 +4,14 @@
 // with "still" the same empty window that stays until ended (the floor for memory and idle CPU);
 // with "timers" an empty window with three idle timers that runs until ended; with "clock" an
 // empty window whose one label counts tenths, changing ten times a second (the floor for the CPU
-// of a run, whose clock does the same).
+// of a run, whose clock does the same); with "label" an empty window that shows one caption in
+// the program's own Song font (the floor for the start-up of any window that shows text: it
+// pays for fontconfig and for loading one font, which the empty window never does).
 
 #include "ProcessReadings.h"
 #include "app/Form1.h"
 #include "app/SystemPlatform.h"
+#include "look/SongFont.h"
 
 #include <QApplication>
 #include <QFile>
@@ -53,6 +56,16 @@ int main(int argc, char** argv) {
         empty.resize(792, 546);
         if (qstrcmp(argv[1], "empty") == 0)
             empty.installEventFilter(&probe);
+        empty.show();
+        return app.exec();
+    }
+    if (argc > 1 && qstrcmp(argv[1], "label") == 0) {
+        SongFont::addOwnFont(QString::fromUtf8(KEYVORA_PROGRAM_DIR "/") + SongFont::ownFile);
+        QWidget empty;
+        empty.resize(792, 546);
+        QLabel caption(QStringLiteral("测试项目"), &empty);
+        caption.setFont(SongFont::make(14.25, true));
+        caption.setGeometry(40, 100, 120, 24);
         empty.show();
         return app.exec();
     }
