@@ -4,14 +4,18 @@
 // with "still" the same empty window that stays until ended (the floor for memory and idle CPU);
 // with "timers" an empty window with three idle timers that runs until ended; with "clock" an
 // empty window whose one label counts tenths, changing ten times a second (the floor for the CPU
-// of a run, whose clock does the same); with "label" an empty window that shows one caption in
-// the program's own Song font (the floor for the start-up of any window that shows text: it
-// pays for fontconfig and for loading one font, which the empty window never does).
+// of a run, whose clock does the same; "clock sound" also plays a spoken key name five times a
+// second through the program's own audio layer, as a run with the key names on does); with "label"
+// an empty window that shows one caption in the program's own Song font (the floor for the start-up
+// of any window that shows text: it pays for fontconfig and for loading one font, which the empty
+// window never does).
 
 #include "ProcessReadings.h"
 #include "app/Form1.h"
 #include "app/SystemPlatform.h"
 #include "look/SongFont.h"
+#include "sound/SdlAudio.h"
+#include "sound/SdlSoundChannel.h"
 
 #include <QApplication>
 #include <QFile>
@@ -75,11 +79,18 @@ int main(int argc, char** argv) {
         QLabel tenths(QStringLiteral("0"), &empty);
         tenths.setGeometry(190, 360, 17, 17);
         tenths.setAutoFillBackground(true);
+        SdlAudio audio;
+        SdlSoundChannel keyName(audio, 0, false);
+        const bool sound = argc > 2 && qstrcmp(argv[2], "sound") == 0;
+        if (sound)
+            keyName.setFile(QString::fromUtf8(KEYVORA_PROGRAM_DIR "/声音/字符声音/a"));
         QTimer beat;
         int tenth = 0;
-        QObject::connect(&beat, &QTimer::timeout, &tenths, [&tenths, &tenth] {
+        QObject::connect(&beat, &QTimer::timeout, &tenths, [&] {
             tenth = (tenth + 1) % 10;
             tenths.setText(QString::number(tenth));
+            if (sound && tenth % 2 == 0)
+                keyName.play();
         });
         beat.start(100);
         empty.show();
