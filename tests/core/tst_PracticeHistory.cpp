@@ -135,6 +135,59 @@ private slots:
         QTest::newRow("foreign json") << QByteArray("{\"hello\":1,\"keys\":[]}");
         QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01[[]]}", 9);
         QTest::newRow("blank lines") << QByteArray("\r\n  \n");
+        QTest::newRow("lesson without a stage")
+            << QByteArray("{\"accuracy\":90,\"count\":10,\"hits\":9,\"lesson\":\"keys-01\","
+                          "\"lessonName\":\"f j\",\"seconds\":5,\"speed\":60,"
+                          "\"styleName\":\"课程练习\",\"time\":\"2025-01-01T09:00:00\","
+                          "\"keys\":[]}");
+        QTest::newRow("lesson with an empty id")
+            << QByteArray("{\"accuracy\":90,\"count\":10,\"hits\":9,\"lesson\":\"\","
+                          "\"lessonName\":\"f j\",\"seconds\":5,\"speed\":60,\"stage\":\"键位\","
+                          "\"styleName\":\"课程练习\",\"time\":\"2025-01-01T09:00:00\","
+                          "\"keys\":[]}");
+        QTest::newRow("run without a style")
+            << QByteArray("{\"accuracy\":90,\"count\":10,\"hits\":9,\"level\":3,\"total\":10,"
+                          "\"seconds\":5,\"speed\":60,\"styleName\":\"x\","
+                          "\"time\":\"2025-01-01T09:00:00\",\"keys\":[]}");
+    }
+
+    void runsAndLessonsReadBackAndOlderLinesStillRead_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("lesson");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("charSpeed");
+        // A line as the program wrote it before the course existed.
+        QTest::newRow("a run of an older version")
+            << QByteArray(
+                   "{\"accuracy\":98,\"count\":50,\"hits\":49,\"level\":3,\"seconds\":"
+                   "41.5,\"speed\":71,\"style\":3,\"styleName\":\"所有键\",\"time\":"
+                   "\"2025-03-01T10:00:00\",\"total\":50,\"keys\":[[65,2,1,400,2,0,[[83,1]]]]}")
+            << QString() << 3 << 0;
+        QTest::newRow("a lesson")
+            << QByteArray("{\"accuracy\":96,\"count\":260,\"hits\":250,\"lesson\":\"keys-03\","
+                          "\"lessonName\":\"键位 第 3 课 s l\",\"seconds\":150.2,\"speed\":100,"
+                          "\"stage\":\"键位\",\"styleName\":\"课程练习\",\"time\":"
+                          "\"2026-12-09T10:00:00\",\"keys\":[[115,40,39,300,40,0,[]]]}")
+            << "keys-03" << 0 << 0;
+        QTest::newRow("a lesson that typed Chinese")
+            << QByteArray(
+                   "{\"accuracy\":96,\"characters\":40,\"charSpeed\":25,\"codeLength\":3.4,"
+                   "\"count\":136,\"hits\":130,\"lesson\":\"wubi-07\",\"lessonName\":\"x\","
+                   "\"seconds\":96,\"speed\":85,\"stage\":\"五笔\",\"styleName\":\"课程练习\","
+                   "\"time\":\"2026-12-09T10:00:00\",\"keys\":[]}")
+            << "wubi-07" << 0 << 25;
+    }
+    void runsAndLessonsReadBackAndOlderLinesStillRead() {
+        QFETCH(QByteArray, line);
+        const std::optional<RunRecord> r = RunRecord::fromJson(line);
+        QVERIFY(r);
+        QTEST(r->lesson, "lesson");
+        QTEST(r->style, "style");
+        QTEST(r->charSpeed, "charSpeed");
+        QCOMPARE(r->isLesson(), !r->lesson.isEmpty());
+        // Written again, it reads back the same, and a lesson carries no style, level or total.
+        QCOMPARE(RunRecord::fromJson(r->toJson()), r);
+        QCOMPARE(r->toJson().contains("\"level\""), !r->isLesson());
     }
     void readingSkipsEveryLineThatIsNoCompleteRecord() {
         QFETCH(QByteArray, bad);

@@ -41,10 +41,19 @@ void PracticeHistory::runEnded() {
         return;
     RunRecord record = summaryNow();
     record.keys = std::move(keys);
+    add(record);
+}
+
+void PracticeHistory::add(const RunRecord& record) {
     file_.append(record);
     if (recentLoaded_)
         weakKeys_.add(record);
     emit recorded(record);
+}
+
+const WeakKeys& PracticeHistory::recentWeakKeys() {
+    loadRecent();
+    return weakKeys_;
 }
 
 RunRecord PracticeHistory::summaryNow() const {

@@ -42,6 +42,12 @@ public:
     // it; the key figures are left to the caller.
     RunRecord summaryNow() const;
 
+    // Adds a finished lesson of the course to the history, as a run's record is added.
+    void add(const RunRecord& record);
+
+    // The weak-key figures of the newest records, read when first asked for.
+    const WeakKeys& recentWeakKeys();
+
 signals:
     // A record was added to the history (whether or not the file took it).
     void recorded(const RunRecord& record);

@@ -65,10 +65,22 @@ bool tailComplete(QByteArrayView tail) {
 QByteArray RunRecord::toJson() const {
     QJsonObject o;
     o.insert(QStringLiteral("time"), when.toString(Qt::ISODate));
-    o.insert(QStringLiteral("style"), style);
     o.insert(QStringLiteral("styleName"), styleName);
-    o.insert(QStringLiteral("level"), level);
-    o.insert(QStringLiteral("total"), total);
+    if (isLesson()) {
+        o.insert(QStringLiteral("lesson"), lesson);
+        o.insert(QStringLiteral("lessonName"), lessonName);
+        o.insert(QStringLiteral("stage"), stage);
+        if (characters > 0) {
+            o.insert(QStringLiteral("characters"), characters);
+            o.insert(QStringLiteral("charSpeed"), charSpeed);
+        }
+        if (codeLength > 0)
+            o.insert(QStringLiteral("codeLength"), codeLength);
+    } else {
+        o.insert(QStringLiteral("style"), style);
+        o.insert(QStringLiteral("level"), level);
+        o.insert(QStringLiteral("total"), total);
+    }
     o.insert(QStringLiteral("count"), count);
     o.insert(QStringLiteral("hits"), hits);
     o.insert(QStringLiteral("accuracy"), accuracy);
@@ -105,18 +117,44 @@ std::optional<RunRecord> RunRecord::fromJson(QByteArrayView line, bool summaryOn
     RunRecord r;
     r.when = QDateTime::fromString(o.value(QStringLiteral("time")).toString(), Qt::ISODate);
     const QJsonValue name = o.value(QStringLiteral("styleName"));
-    if (!r.when.isValid() || !name.isString() || !isWhole(o.value(QStringLiteral("style")), 0, 11))
+    if (!r.when.isValid() || !name.isString())
         return std::nullopt;
-    for (const char* field : {"level", "total", "seconds"})
-        if (!o.value(QLatin1String(field)).isDouble())
+    const QJsonValue lesson = o.value(QStringLiteral("lesson"));
+    if (lesson.isString()) {
+        // A lesson of the course: no style, level or total, but its lesson and stage.
+        const QJsonValue lessonName = o.value(QStringLiteral("lessonName"));
+        const QJsonValue stage = o.value(QStringLiteral("stage"));
+        if (lesson.toString().isEmpty() || !lessonName.isString() || !stage.isString())
             return std::nullopt;
+        for (const char* field : {"characters", "charSpeed"})
+            if (o.contains(QLatin1String(field)) && !isWhole(o.value(QLatin1String(field)), 0, 1e9))
+                return std::nullopt;
+        const QJsonValue codeLength = o.value(QStringLiteral("codeLength"));
+        if (o.contains(QStringLiteral("codeLength")) &&
+            (!codeLength.isDouble() || codeLength.toDouble() < 0))
+            return std::nullopt;
+        r.lesson = lesson.toString();
+        r.lessonName = lessonName.toString();
+        r.stage = stage.toString();
+        r.characters = o.value(QStringLiteral("characters")).toInt();
+        r.charSpeed = o.value(QStringLiteral("charSpeed")).toInt();
+        r.codeLength = codeLength.toDouble();
+    } else {
+        if (!isWhole(o.value(QStringLiteral("style")), 0, 11))
+            return std::nullopt;
+        for (const char* field : {"level", "total"})
+            if (!o.value(QLatin1String(field)).isDouble())
+                return std::nullopt;
+        r.style = o.value(QStringLiteral("style")).toInt();
+        r.level = o.value(QStringLiteral("level")).toDouble();
+        r.total = o.value(QStringLiteral("total")).toDouble();
+    }
+    if (!o.value(QStringLiteral("seconds")).isDouble())
+        return std::nullopt;
     for (const char* field : {"count", "hits", "accuracy", "speed"})
         if (!isWhole(o.value(QLatin1String(field)), 0, 1e9))
             return std::nullopt;
-    r.style = o.value(QStringLiteral("style")).toInt();
     r.styleName = name.toString();
-    r.level = o.value(QStringLiteral("level")).toDouble();
-    r.total = o.value(QStringLiteral("total")).toDouble();
     r.count = o.value(QStringLiteral("count")).toInt();
     r.hits = o.value(QStringLiteral("hits")).toInt();
     r.accuracy = o.value(QStringLiteral("accuracy")).toInt();

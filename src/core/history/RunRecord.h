@@ -23,20 +23,32 @@ struct KeyFigures {
 };
 
 // One line of 数据库/练习记录.jsonl: a finished run with the figures the statistics panel showed
-// at its end, and what every target key did.
+// at its end, and what every target key did; or a finished lesson of the course, which has no
+// display style, level or total but names its lesson and stage.
 struct RunRecord {
     QDateTime when; // local time the run ended
     int style = 0;
     QString styleName;
     double level = 0;
     double total = 0;
+    // A lesson's id, name and stage; all empty for a run of the main window.
+    QString lesson;
+    QString lessonName;
+    QString stage;
     int count = 0;
     int hits = 0;
     int accuracy = 0; // %
     double seconds = 0;
     int speed = 0;       // characters a minute
     int wubiEdition = 0; // 86 or 98 when a Wubi recitation played along, otherwise 0
+    // Lessons that type Chinese: the characters committed, characters a minute and the keys
+    // struck per character committed (Wubi only); 0 where they do not apply.
+    int characters = 0;
+    int charSpeed = 0;
+    double codeLength = 0;
     QList<KeyFigures> keys;
+
+    bool isLesson() const { return !lesson.isEmpty(); }
 
     // One JSON object, no line end. The per-key figures come last, as plain numbers, so that a
     // reader who needs only the summary can stop before them.
