@@ -12,7 +12,7 @@ constexpr int cycleTicks = 5;
 } // namespace
 
 FingerIndicators::FingerIndicators(PracticeState& state, const Options& options, QObject* parent)
-    : QObject(parent), state_(state), options_(options) {}
+    : FingerHints(parent), state_(state), options_(options) {}
 
 int FingerIndicators::fingerOf(int code) {
     return KeyTable::fingerOf(code);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QObject>
+#include "practice/FingerHints.h"
 
 #include <array>
 
@@ -10,7 +10,7 @@ class PracticeState;
 // The eight finger buttons and the two Shift buttons below the keyboard. During a run the
 // button of the finger that strikes the target blinks; in the all-characters falling style the
 // Shift key of the other hand is lit when the target needs Shift.
-class FingerIndicators : public QObject {
+class FingerIndicators : public FingerHints {
     Q_OBJECT
 public:
     FingerIndicators(PracticeState& state, const Options& options, QObject* parent = nullptr);
@@ -20,10 +20,8 @@ public:
     // Whether the next tick could show something else: only while the hint blinks in a run.
     bool blinking() const;
 
-    // Finger buttons 0..7: left little, ring, middle, index, right index, middle, ring, little.
-    bool fingerLit(int i) const;
-    // Shift buttons: 0 left, 1 right.
-    bool shiftLit(int i) const;
+    bool fingerLit(int i) const override;
+    bool shiftLit(int i) const override;
 
     // The blink phase `shanshuo`, 0..4; the finger is lit while it is below 3.
     int shanshuo() const { return shanshuo_; }
@@ -33,10 +31,6 @@ public:
     static int fingerOf(int code);
     // Whether the target's character is typed with Shift held.
     static bool needsShift(int code);
-
-signals:
-    // Some button turned on or off.
-    void changed();
 
 private:
     void show(const std::array<bool, 8>& fingers, const std::array<bool, 2>& shifts);

@@ -3,7 +3,7 @@
 #include "look/ClickSink.h"
 #include "look/SongFont.h"
 #include "look/Twips.h"
-#include "practice/FingerIndicators.h"
+#include "practice/FingerHints.h"
 #include "practice/FlatButtonStyle.h"
 
 #include <QPushButton>
@@ -49,20 +49,22 @@ void setLit(QPushButton* button, bool lit) {
 
 } // namespace
 
-FingerPanel::FingerPanel(QWidget* window, const FingerIndicators& indicators)
+FingerPanel::FingerPanel(QWidget* window, const FingerHints& indicators, QPoint origin)
     : QObject(window), indicators_(indicators) {
     // Button colours come from the palette, which not every platform style honours, and Fusion
     // shades them; these ten buttons show their colour flat, everywhere.
     style_ = new FlatButtonStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     style_->setParent(this);
     for (std::size_t i = 0; i < fingers_.size(); ++i) {
-        fingers_[i] = makeButton(window, style_, QStringLiteral("Command2_%1").arg(i),
-                                 Twips::rect(fingerLeft[i], buttonTop, 375, 375));
+        fingers_[i] =
+            makeButton(window, style_, QStringLiteral("Command2_%1").arg(i),
+                       Twips::rect(fingerLeft[i] - origin.x(), buttonTop - origin.y(), 375, 375));
         fingers_[i]->setAccessibleName(QString::fromUtf8(fingerNames[i]));
     }
     for (std::size_t i = 0; i < shifts_.size(); ++i) {
-        shifts_[i] = makeButton(window, style_, QStringLiteral("Command3_%1").arg(i),
-                                Twips::rect(shiftLeft[i], buttonTop, 1035, 375));
+        shifts_[i] =
+            makeButton(window, style_, QStringLiteral("Command3_%1").arg(i),
+                       Twips::rect(shiftLeft[i] - origin.x(), buttonTop - origin.y(), 1035, 375));
         shifts_[i]->setText(QStringLiteral("Shift"));
         shifts_[i]->setFont(SongFont::make(12, true));
         shifts_[i]->setAccessibleName(i == 0 ? QStringLiteral("左 Shift")
@@ -74,8 +76,12 @@ FingerPanel::FingerPanel(QWidget* window, const FingerIndicators& indicators)
         button->installEventFilter(sink);
     for (QPushButton* button : shifts_)
         button->installEventFilter(sink);
-    connect(&indicators_, &FingerIndicators::changed, this, &FingerPanel::refresh);
+    connect(&indicators_, &FingerHints::changed, this, &FingerPanel::refresh);
     refresh();
+}
+
+QString FingerPanel::fingerName(int i) {
+    return i >= 0 && i < 8 ? QString::fromUtf8(fingerNames[i]) : QString();
 }
 
 bool FingerPanel::isLit(const QPushButton* button) {
