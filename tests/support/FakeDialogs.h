@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ConnectionCheck.h"
+#include "platform/FileDialog.h"
 #include "platform/InputBox.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
@@ -25,10 +26,32 @@ class FakeMessageBox final : public MessageBox {
 public:
     QStringList titles;
     QStringList texts;
+    QStringList informations;
 
     void showWarning(const QString& title, const QString& text) override {
         titles << title;
         texts << text;
+    }
+    void showInformation(const QString& title, const QString& text) override {
+        titles << title;
+        informations << text;
+    }
+};
+
+// Answers file choices from queues; an empty queue is a cancel.
+class FakeFileDialog final : public FileDialog {
+public:
+    QStringList toOpen;
+    QStringList toSave;
+    QStringList asked;
+
+    QString openFile(const QString& title, const QString&) override {
+        asked << title;
+        return toOpen.isEmpty() ? QString() : toOpen.takeFirst();
+    }
+    QString saveFile(const QString& title, const QString&, const QString&) override {
+        asked << title;
+        return toSave.isEmpty() ? QString() : toSave.takeFirst();
     }
 };
 

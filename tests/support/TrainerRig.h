@@ -23,6 +23,7 @@ struct TrainerRig {
     FakeHostLookup hostLookup;
     FakeInputBox inputBox;
     FakeMessageBox messageBox;
+    FakeFileDialog fileDialog;
     FakeShell shell;
 
     explicit TrainerRig(bool withSettingsFolder = true) {
@@ -43,6 +44,7 @@ struct TrainerRig {
         p.hostLookup = &hostLookup;
         p.inputBox = &inputBox;
         p.messageBox = &messageBox;
+        p.fileDialog = &fileDialog;
         p.shell = &shell;
         return p;
     }

@@ -10,6 +10,7 @@ class Clock;
 class RandomSource;
 class SoundChannel;
 class ConnectionCheck;
+class FileDialog;
 class HostLookup;
 class InputBox;
 class MessageBox;
@@ -31,5 +32,6 @@ struct Platform {
     HostLookup* hostLookup = nullptr;
     InputBox* inputBox = nullptr;
     MessageBox* messageBox = nullptr;
+    FileDialog* fileDialog = nullptr;
     Shell* shell = nullptr;
 };

@@ -24,5 +24,6 @@ SystemPlatform::SystemPlatform(const QString& programFolder) {
     platform_.hostLookup = &hostLookup_;
     platform_.inputBox = &inputBox_;
     platform_.messageBox = &messageBox_;
+    platform_.fileDialog = &fileDialog_;
     platform_.shell = &shell_;
 }

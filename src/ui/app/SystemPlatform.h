@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SystemFileDialog.h"
 #include "app/SystemInputBox.h"
 #include "platform/NetworkChangeWatcher.h"
 #include "platform/Platform.h"
@@ -33,6 +34,7 @@ private:
     SystemHostLookup hostLookup_;
     SystemInputBox inputBox_;
     SystemMessageBox messageBox_;
+    SystemFileDialog fileDialog_;
     SystemShell shell_;
     Platform platform_;
 };
