@@ -1,0 +1,131 @@
+#pragma once
+
+#include "course/CourseLesson.h"
+#include "course/CourseProgress.h"
+#include "course/LessonHints.h"
+#include "course/LessonSession.h"
+#include "course/WordList.h"
+#include "keyboard/KeyboardModel.h"
+#include "platform/Platform.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class Options;
+class PracticeHistory;
+
+// The course: its stages and lessons, the learner's progress through them, and the lesson being
+// practised, with the same sounds and hints as a run of the main window. It needs no window: the
+// course window shows it and hands it the keys.
+class CoursePractice : public QObject {
+    Q_OBJECT
+public:
+    enum class Standing { Locked, Open, Passed };
+
+    // One of the keys a finished lesson missed most, with what was pressed instead.
+    struct WeakKey {
+        int keyIndex = 0;
+        int missed = 0;
+        int shown = 0;
+        QList<std::pair<int, int>> instead; // key index, presses; most pressed first
+    };
+    struct Result {
+        QString lesson;
+        int speed = 0;
+        int accuracy = 0;
+        double seconds = 0;
+        int passSpeed = 0;
+        int passAccuracy = 0;
+        bool passed = false;
+        QList<WeakKey> weakest; // at most three
+    };
+
+    // The progress file lies at `progressFile` inside the data folder.
+    CoursePractice(const Platform& platform, Options& options, PracticeHistory& history,
+                   QString progressFile = QStringLiteral("数据库/课程进度.json"),
+                   QObject* parent = nullptr);
+    ~CoursePractice() override;
+
+    // Reads the word list and the progress. A progress file that does not read is set aside and
+    // the course starts afresh; the learner is told either way.
+    void load();
+
+    // The learner's own texts, each with the lessons it was cut into, as 我的文本 lists them.
+    void setTexts(const QList<std::pair<QString, QStringList>>& texts);
+
+    const QList<CourseStage>& stages() const { return stages_; }
+    const CourseLesson* lesson(const QString& id) const;
+    const CourseStage* stageOf(const QString& id) const;
+    Standing standing(const QString& id) const;
+    // The first lesson not yet passed that is open, in course order.
+    QString firstToPractise() const;
+    // The lesson after this one in course order, or an empty id.
+    QString lessonAfter(const QString& id) const;
+    // "键位 第 3 课 s l", as records and titles name a lesson.
+    QString fullName(const CourseLesson& lesson) const;
+
+    const CourseProgress& progress() const { return progress_; }
+    void setUnlockAll(bool on);
+
+    // Puts a new attempt at the lesson on display, ready for its first key; a lesson in progress
+    // is dropped. Locked lessons cannot be started.
+    bool start(const QString& id);
+    bool retry();
+    bool startNext();
+
+    const CourseLesson* current() const;
+    LessonSession* session() const { return session_.get(); }
+    KeyboardModel& keyboard() { return keyboard_; }
+    LessonHints& hints() { return hints_; }
+    const Result& result() const { return result_; }
+
+    // A key-down event for the lesson (virtual-key code, modifier bits 1 Shift, 2 Ctrl, 4 Alt);
+    // false when it is no practice key or no lesson takes keys, so the window may use it.
+    bool keyDown(int vk, int modifiers);
+    // Stops the clock until the next key that types; the hints go dark meanwhile (also before the
+    // first key: the window is put aside).
+    void pause();
+    // The window is back: a lesson waiting for its first key shows its hints again.
+    void wake();
+    // Whether the lesson on display takes typing keys: ready, running or paused.
+    bool takesKeys() const;
+
+    // The text of the lesson drawn for an attempt, as the attempt will have it (tests).
+    QString drawText(const CourseLesson& lesson, std::uint32_t seed);
+
+signals:
+    // A new attempt is on display.
+    void lessonChanged();
+    // A lesson's standing may have changed (a pass, a new best, everything unlocked).
+    void standingsChanged();
+    // The lesson on display was typed to its end; result() holds its figures.
+    void finished();
+    // The learner began or resumed typing a lesson: any other practice must stop.
+    void practiceStarted();
+    // The running lesson stopped or resumed, or its caret moved.
+    void progressed();
+
+private:
+    void buildStages();
+    void loadWords();
+    void finish();
+    void say(const QString& text) const;
+    double keyWeight(QChar c);
+    void soundFor(LessonSession::Outcome outcome);
+
+    Platform platform_;
+    Options& options_;
+    PracticeHistory& history_;
+    CourseProgress progress_;
+    WordList words_;
+    bool wordsLoaded_ = false;
+    QList<CourseStage> stages_;
+    QList<std::pair<QString, QStringList>> texts_;
+    KeyboardModel keyboard_;
+    LessonHints hints_;
+    QString currentId_;
+    std::unique_ptr<LessonSession> session_;
+    Result result_;
+};
