@@ -1,5 +1,7 @@
 #include "course/CoursePractice.h"
 
+#include "course/ChineseCurriculum.h"
+#include "course/ChineseLessonMaker.h"
 #include "course/KeyCurriculum.h"
 #include "course/LessonTextMaker.h"
 #include "history/KeyStats.h"
@@ -27,9 +29,10 @@ const QString practiceName = QStringLiteral("课程练习");
 } // namespace
 
 CoursePractice::CoursePractice(const Platform& platform, Options& options, PracticeHistory& history,
-                               QString progressFile, QObject* parent)
+                               const LearnerFiles& files, QObject* parent)
     : QObject(parent), platform_(platform), options_(options), history_(history),
-      progress_(platform.data, std::move(progressFile)), hints_(keyboard_, options) {
+      progress_(platform.data, files.progress()), missBook_(platform.data, files.missBook()),
+      hints_(keyboard_, options) {
     if (platform_.clock)
         hints_.setClock(*platform_.clock);
     buildStages();
@@ -43,8 +46,11 @@ void CoursePractice::say(const QString& text) const {
 }
 
 void CoursePractice::load() {
-    loadWords();
+    loadData();
     const QDateTime now = platform_.clock->localDateTime();
+    if (!missBook_.load(now) && !missBook_.setAsideAs().isEmpty())
+        say(QStringLiteral("错字本文件已损坏，无法读取。它已改名保存为：\n%1")
+                .arg(missBook_.setAsideAs()));
     switch (progress_.load(now)) {
     case CourseProgress::Reading::SetAside:
         say(QStringLiteral("课程进度文件已损坏，无法读取。它已改名保存为：\n%1\n课程从头开始。")
@@ -59,19 +65,27 @@ void CoursePractice::load() {
         break;
     }
     emit standingsChanged();
+    emit missBookChanged();
 }
 
-void CoursePractice::loadWords() {
-    if (wordsLoaded_)
+void CoursePractice::loadData() {
+    if (dataLoaded_)
         return;
-    wordsLoaded_ = true;
+    dataLoaded_ = true;
     if (!words_.load(platform_.folder.file(QStringLiteral("课程/words.txt"))))
         qCWarning(lcCourse) << "no word list; the lessons use letter groups alone";
+    if (!tables_.loadPinyin(platform_.folder.file(QStringLiteral("课程/pinyin.tsv"))) ||
+        !tables_.loadWubi(platform_.folder.file(QStringLiteral("课程/wubi86.tsv"))))
+        qCWarning(lcCourse) << "no Chinese tables; the 拼音 and 五笔 lessons have nothing to type";
 }
 
 void CoursePractice::buildStages() {
-    stages_ = {KeyCurriculum::keysStage(), KeyCurriculum::englishStage()};
-    CourseStage texts{textsStage, QStringLiteral("我的文本"), {}, true};
+    stages_ = {KeyCurriculum::keysStage(), KeyCurriculum::englishStage(),
+               ChineseCurriculum::pinyinStage(), ChineseCurriculum::wubiStage()};
+    CourseStage texts;
+    texts.id = textsStage;
+    texts.name = QStringLiteral("我的文本");
+    texts.alwaysOpen = true;
     int number = 0;
     for (const auto& [name, lessons] : texts_) {
         for (qsizetype i = 0; i < lessons.size(); ++i) {
@@ -98,7 +112,7 @@ void CoursePractice::setTexts(const QList<std::pair<QString, QStringList>>& text
     // A text removed while one of its lessons was on display leaves nothing to type.
     if (!currentId_.isEmpty() && !lesson(currentId_)) {
         currentId_.clear();
-        session_.reset();
+        attempt_.reset();
         hints_.show(-1);
         emit lessonChanged();
     }
@@ -137,11 +151,14 @@ CoursePractice::Standing CoursePractice::standing(const QString& id) const {
         return Standing::Locked;
     if (stage->alwaysOpen || progress_.unlockAll())
         return Standing::Open;
-    // A lesson opens when the one before it in the course is passed; the first one is open.
+    // A lesson opens when the one before it in the course is passed, or for the first of a stage
+    // the one the stage opens after; the very first one is open.
     QString before;
     for (const CourseStage& s : stages_) {
         if (s.alwaysOpen)
             continue;
+        if (!s.opensAfter.isEmpty())
+            before = s.opensAfter;
         for (const CourseLesson& l : s.lessons) {
             if (l.id == id)
                 return before.isEmpty() || progress_.lesson(before).passed ? Standing::Open
@@ -196,8 +213,22 @@ const CourseLesson* CoursePractice::current() const {
     return lesson(currentId_);
 }
 
+LessonSession* CoursePractice::textSession() const {
+    return qobject_cast<LessonSession*>(attempt_.get());
+}
+
+WubiSession* CoursePractice::wubiSession() const {
+    return qobject_cast<WubiSession*>(attempt_.get());
+}
+
+int CoursePractice::edition() const {
+    // The Wubi character lessons teach the 86 edition, whose codes they use.
+    const CourseLesson* l = current();
+    return l && l->kind == CourseLesson::Kind::Wubi ? 86 : options_.banci();
+}
+
 QString CoursePractice::drawText(const CourseLesson& lesson, std::uint32_t seed) {
-    loadWords();
+    loadData();
     LessonTextMaker maker(words_);
     if (!options_.yicuojian())
         return maker.make(lesson, seed);
@@ -223,21 +254,48 @@ QString CoursePractice::drawText(const CourseLesson& lesson, std::uint32_t seed)
     });
 }
 
+std::unique_ptr<LessonAttempt> CoursePractice::makeAttempt(const CourseLesson& lesson,
+                                                          std::uint32_t seed) {
+    loadData();
+    pinyinEntries_.clear();
+    switch (lesson.kind) {
+    case CourseLesson::Kind::Syllables:
+    case CourseLesson::Kind::Pinyin: {
+        ChineseLessonMaker::Pinyin p = ChineseLessonMaker(tables_, nullptr, 86).pinyin(lesson, seed);
+        auto session = std::make_unique<LessonSession>(p.text, *platform_.clock);
+        session->setAlsoAccepted(p.alsoAccepted);
+        session->setItems(p.items);
+        pinyinEntries_ = p.entries;
+        return session;
+    }
+    case CourseLesson::Kind::Verses:
+    case CourseLesson::Kind::Wubi: {
+        const int verses = lesson.kind == CourseLesson::Kind::Verses ? options_.banci() : 86;
+        return std::make_unique<WubiSession>(
+            ChineseLessonMaker(tables_, &missBook_, verses).wubi(lesson, seed), *platform_.clock);
+    }
+    case CourseLesson::Kind::Keys:
+    case CourseLesson::Kind::Words:
+    case CourseLesson::Kind::Text:
+        break;
+    }
+    return std::make_unique<LessonSession>(drawText(lesson, seed), *platform_.clock);
+}
+
 bool CoursePractice::start(const QString& id) {
     const CourseLesson* l = lesson(id);
     if (!l || standing(id) == Standing::Locked)
         return false;
     const auto seed = std::uint32_t(std::floor(platform_.random->next() * 4294967296.0));
-    QString text = drawText(*l, seed);
     currentId_ = id;
-    session_ = std::make_unique<LessonSession>(text, *platform_.clock);
-    connect(session_.get(), &LessonSession::finished, this, &CoursePractice::finish);
+    attempt_ = makeAttempt(*l, seed);
+    connect(attempt_.get(), &LessonAttempt::finished, this, &CoursePractice::finish);
     hints_.show(-1);
-    hints_.show(session_->nextCode());
+    hints_.show(attempt_->nextCode());
     result_ = Result{};
     // In the spoken mode the first character is named as a run names its first target.
-    if (options_.shengyin() == Options::spokenMode && session_->nextCode() >= 0)
-        soundFor(LessonSession::Outcome::Ignored);
+    if (options_.shengyin() == Options::spokenMode && attempt_->nextCode() >= 0)
+        soundFor(LessonAttempt::Outcome::Ignored);
     emit lessonChanged();
     return true;
 }
@@ -252,43 +310,54 @@ bool CoursePractice::startNext() {
 }
 
 bool CoursePractice::takesKeys() const {
-    return session_ && session_->state() != LessonSession::State::Finished;
+    return attempt_ && attempt_->state() != LessonAttempt::State::Finished;
 }
 
 bool CoursePractice::keyDown(int vk, int modifiers) {
     if (!takesKeys())
         return false;
-    const LessonSession::State before = session_->state();
-    const LessonSession::Outcome outcome = session_->keyDown(vk, modifiers);
-    if (outcome == LessonSession::Outcome::Ignored)
+    const LessonAttempt::State before = attempt_->state();
+    const LessonAttempt::Outcome outcome = attempt_->keyDown(vk, modifiers);
+    if (outcome == LessonAttempt::Outcome::Ignored)
         return false;
-    if (before != LessonSession::State::Running)
+    if (before != LessonAttempt::State::Running)
         emit practiceStarted();
     soundFor(outcome);
-    if (session_ && session_->state() == LessonSession::State::Running)
-        hints_.show(session_->nextCode());
+    if (attempt_ && attempt_->state() == LessonAttempt::State::Running)
+        hints_.show(attempt_->nextCode());
     emit progressed();
     return true;
 }
 
-void CoursePractice::soundFor(LessonSession::Outcome outcome) {
+bool CoursePractice::reveal() {
+    WubiSession* wubi = wubiSession();
+    if (!wubi || wubi->state() == LessonAttempt::State::Finished)
+        return false;
+    wubi->reveal();
+    hints_.show(wubi->nextCode());
+    emit progressed();
+    return true;
+}
+
+void CoursePractice::soundFor(LessonAttempt::Outcome outcome) {
     SoundChannel& keySound = *platform_.channels[0];
     SoundChannel& errorSound = *platform_.channels[1];
-    if (outcome == LessonSession::Outcome::Wrong) {
+    if (outcome == LessonAttempt::Outcome::Wrong) {
         if (options_.cuowushengyin())
             errorSound.replay();
         return;
     }
     const int mode = options_.shengyin();
     if (mode == Options::spokenMode) {
-        // The next character is named, as the main window names each new target.
-        const int code = session_ ? session_->nextCode() : -1;
+        // The next character is named, as the main window names each new target; a Wubi code
+        // is not told before the learner asks for it.
+        const int code = textSession() ? textSession()->nextCode() : -1;
         if (code < 0)
             return;
         keySound.setFile(
             platform_.folder.file(QStringLiteral("声音/字符声音/") + KeyTable::stem(code)));
         keySound.play();
-    } else if (mode != Options::silentMode && outcome == LessonSession::Outcome::Right) {
+    } else if (mode != Options::silentMode && outcome == LessonAttempt::Outcome::Right) {
         keySound.replay();
     }
 }
@@ -297,48 +366,59 @@ void CoursePractice::pause() {
     if (!takesKeys())
         return;
     hints_.show(-1);
-    if (session_->state() != LessonSession::State::Running)
+    if (attempt_->state() != LessonAttempt::State::Running)
         return;
-    session_->pause();
+    attempt_->pause();
     emit progressed();
 }
 
 void CoursePractice::wake() {
-    if (session_ && session_->state() == LessonSession::State::Ready)
-        hints_.show(session_->nextCode());
+    if (attempt_ && attempt_->state() == LessonAttempt::State::Ready)
+        hints_.show(attempt_->nextCode());
 }
 
 void CoursePractice::finish() {
     const CourseLesson* l = current();
-    if (!l || !session_)
+    if (!l || !attempt_)
         return;
     hints_.show(-1);
-    LessonSession& s = *session_;
+    LessonAttempt& a = *attempt_;
     RunRecord record;
     record.when = platform_.clock->localDateTime();
-    record.when.setTime(
-        QTime(record.when.time().hour(), record.when.time().minute(), record.when.time().second()));
+    record.when.setTime(QTime(record.when.time().hour(), record.when.time().minute(),
+                              record.when.time().second()));
     record.styleName = practiceName;
     record.lesson = l->id;
     record.lessonName = fullName(*l);
     const CourseStage* stage = stageOf(l->id);
     record.stage = stage ? stage->name : QString();
-    record.count = s.count();
-    record.hits = s.hits();
-    record.accuracy = s.accuracy();
-    record.seconds = std::round(s.seconds() * 10) / 10;
-    record.speed = s.speed();
-    record.keys = s.keyFigures();
+    record.count = a.count();
+    record.hits = textSession() ? textSession()->hits() : 0;
+    record.accuracy = a.accuracy();
+    record.seconds = std::round(a.seconds() * 10) / 10;
+    record.speed = a.speed();
+    record.characters = a.characters();
+    record.charSpeed = record.characters > 0 ? a.charSpeed() : 0;
+    record.codeLength = std::round(a.codeLength() * 100) / 100;
+    record.keys = a.keyFigures();
+    if (WubiSession* wubi = wubiSession()) {
+        int clean = 0;
+        for (int i = 0; i < wubi->items().size(); ++i)
+            clean += wubi->missed(i) ? 0 : 1;
+        record.hits = clean;
+    }
     history_.add(record);
 
     result_ = Result{};
     result_.lesson = l->id;
-    result_.speed = record.speed;
+    result_.keySpeed = record.speed;
+    result_.speed = l->unit == CourseLesson::Unit::Characters ? a.charSpeed() : record.speed;
     result_.accuracy = record.accuracy;
     result_.seconds = record.seconds;
+    result_.codeLength = record.codeLength;
     result_.passSpeed = l->passSpeed;
     result_.passAccuracy = l->passAccuracy;
-    result_.passed = record.accuracy >= l->passAccuracy && record.speed >= l->passSpeed;
+    result_.passed = record.accuracy >= l->passAccuracy && result_.speed >= l->passSpeed;
 
     // The keys this attempt missed most, with what was pressed instead.
     const KeyStats stats({record});
@@ -356,9 +436,30 @@ void CoursePractice::finish() {
     if (result_.weakest.size() > 3)
         result_.weakest.resize(3);
 
-    if (!progress_.record(l->id, record.speed, record.accuracy, result_.passed))
-        say(QStringLiteral("课程进度无法保存：%1\n已有的进度没有丢失。")
-                .arg(progress_.lastError()));
+    if (l->kind == CourseLesson::Kind::Wubi)
+        noteMisses();
+    if (!progress_.record(l->id, result_.speed, record.accuracy, result_.passed))
+        say(QStringLiteral("课程进度无法保存：%1\n已有的进度没有丢失。").arg(progress_.lastError()));
     emit finished();
     emit standingsChanged();
+}
+
+void CoursePractice::noteMisses() {
+    // A character missed, or taken over twice the learner's own median time in this attempt,
+    // goes into the 错字本; one typed right counts towards its leaving.
+    const WubiSession* wubi = wubiSession();
+    QList<double> times;
+    for (int i = 0; i < wubi->items().size(); ++i)
+        times.append(wubi->secondsFor(i));
+    std::sort(times.begin(), times.end());
+    const qsizetype n = times.size();
+    const double median = n == 0 ? 0 : n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+    bool changed = false;
+    for (int i = 0; i < wubi->items().size(); ++i) {
+        const WubiSession::Item& item = wubi->items()[i];
+        const bool slow = median > 0 && wubi->secondsFor(i) > 2 * median;
+        changed |= missBook_.note(item.text, item.codes.value(0), wubi->missed(i) || slow);
+    }
+    if (changed)
+        emit missBookChanged();
 }

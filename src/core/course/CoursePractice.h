@@ -1,15 +1,18 @@
 #pragma once
 
+#include "course/ChineseTables.h"
 #include "course/CourseLesson.h"
 #include "course/CourseProgress.h"
 #include "course/LessonHints.h"
 #include "course/LessonSession.h"
+#include "course/MissBook.h"
 #include "course/WordList.h"
+#include "course/WubiSession.h"
 #include "keyboard/KeyboardModel.h"
+#include "platform/LearnerFiles.h"
 #include "platform/Platform.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <memory>
 
@@ -33,23 +36,24 @@ public:
     };
     struct Result {
         QString lesson;
-        int speed = 0;
+        int speed = 0;     // in the lesson's unit a minute
+        int keySpeed = 0;  // characters typed a minute
         int accuracy = 0;
         double seconds = 0;
+        double codeLength = 0; // Wubi lessons only
         int passSpeed = 0;
         int passAccuracy = 0;
         bool passed = false;
         QList<WeakKey> weakest; // at most three
     };
 
-    // The progress file lies at `progressFile` inside the data folder.
+    // The learner's progress and 错字本 lie where `files` says.
     CoursePractice(const Platform& platform, Options& options, PracticeHistory& history,
-                   QString progressFile = QStringLiteral("数据库/课程进度.json"),
-                   QObject* parent = nullptr);
+                   const LearnerFiles& files = LearnerFiles(), QObject* parent = nullptr);
     ~CoursePractice() override;
 
-    // Reads the word list and the progress. A progress file that does not read is set aside and
-    // the course starts afresh; the learner is told either way.
+    // Reads the word list, the Chinese tables, the progress and the 错字本. A progress file that
+    // does not read is set aside and the course starts afresh; the learner is told either way.
     void load();
 
     // The learner's own texts, each with the lessons it was cut into, as 我的文本 lists them.
@@ -67,6 +71,8 @@ public:
     QString fullName(const CourseLesson& lesson) const;
 
     const CourseProgress& progress() const { return progress_; }
+    const MissBook& missBook() const { return missBook_; }
+    const ChineseTables& tables() const { return tables_; }
     void setUnlockAll(bool on);
 
     // Puts a new attempt at the lesson on display, ready for its first key; a lesson in progress
@@ -76,7 +82,16 @@ public:
     bool startNext();
 
     const CourseLesson* current() const;
-    LessonSession* session() const { return session_.get(); }
+    LessonAttempt* attempt() const { return attempt_.get(); }
+    // The attempt as the kind it is: a text typed character by character, or Wubi codes.
+    LessonSession* textSession() const;
+    WubiSession* wubiSession() const;
+    // A pinyin lesson's characters and words with their pinyin, in the attempt's order.
+    const QList<ChineseTables::Pinyin>& pinyinEntries() const { return pinyinEntries_; }
+    // The Wubi edition of the verses shown: 86 in the lessons typed in Wubi 86 codes, else the
+    // menu's.
+    int edition() const;
+
     KeyboardModel& keyboard() { return keyboard_; }
     LessonHints& hints() { return hints_; }
     const Result& result() const { return result_; }
@@ -84,6 +99,9 @@ public:
     // A key-down event for the lesson (virtual-key code, modifier bits 1 Shift, 2 Ctrl, 4 Alt);
     // false when it is no practice key or no lesson takes keys, so the window may use it.
     bool keyDown(int vk, int modifiers);
+    // F1 in a Wubi lesson: shows the code of the character on display, which then counts as
+    // missed. False where there is nothing to show.
+    bool reveal();
     // Stops the clock until the next key that types; the hints go dark meanwhile (also before the
     // first key: the window is put aside).
     void pause();
@@ -92,7 +110,7 @@ public:
     // Whether the lesson on display takes typing keys: ready, running or paused.
     bool takesKeys() const;
 
-    // The text of the lesson drawn for an attempt, as the attempt will have it (tests).
+    // The text of a 键位, 英文 or 我的文本 lesson as an attempt drawn with this seed has it.
     QString drawText(const CourseLesson& lesson, std::uint32_t seed);
 
 signals:
@@ -100,6 +118,8 @@ signals:
     void lessonChanged();
     // A lesson's standing may have changed (a pass, a new best, everything unlocked).
     void standingsChanged();
+    // The 错字本 changed.
+    void missBookChanged();
     // The lesson on display was typed to its end; result() holds its figures.
     void finished();
     // The learner began or resumed typing a lesson: any other practice must stop.
@@ -109,23 +129,27 @@ signals:
 
 private:
     void buildStages();
-    void loadWords();
+    void loadData();
     void finish();
+    void noteMisses();
     void say(const QString& text) const;
-    double keyWeight(QChar c);
-    void soundFor(LessonSession::Outcome outcome);
+    void soundFor(LessonAttempt::Outcome outcome);
+    std::unique_ptr<LessonAttempt> makeAttempt(const CourseLesson& lesson, std::uint32_t seed);
 
     Platform platform_;
     Options& options_;
     PracticeHistory& history_;
     CourseProgress progress_;
+    MissBook missBook_;
     WordList words_;
-    bool wordsLoaded_ = false;
+    ChineseTables tables_;
+    bool dataLoaded_ = false;
     QList<CourseStage> stages_;
     QList<std::pair<QString, QStringList>> texts_;
     KeyboardModel keyboard_;
     LessonHints hints_;
     QString currentId_;
-    std::unique_ptr<LessonSession> session_;
+    std::unique_ptr<LessonAttempt> attempt_;
+    QList<ChineseTables::Pinyin> pinyinEntries_;
     Result result_;
 };

@@ -62,6 +62,14 @@ CourseProgress::Reading CourseProgress::load(const QDateTime& now) {
     return Reading::SetAside;
 }
 
+QString CourseProgress::setAside(const QString& path, const QDateTime& now) {
+    const QFileInfo info(path);
+    const QString aside = info.absolutePath() + QLatin1Char('/') + info.completeBaseName() +
+                          QStringLiteral("-损坏-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss")) +
+                          QLatin1Char('.') + info.suffix();
+    return QFile::rename(path, aside) ? aside : QString();
+}
+
 bool CourseProgress::fromJson(const QByteArray& bytes, QMap<QString, Lesson>* lessons,
                               bool* unlockAll) {
     QJsonParseError error;

@@ -60,6 +60,10 @@ public:
 
     QString lastError() const { return lastError_; }
 
+    // Renames a file that does not read as what it should be, keeping it beside where it was
+    // with `now` in its name ("课程进度-损坏-20261209-153005.json"); the new path, or empty.
+    static QString setAside(const QString& path, const QDateTime& now);
+
 private:
     bool save();
 

@@ -50,7 +50,9 @@ QString lessonId(const char* stage, int number) {
 namespace KeyCurriculum {
 
 CourseStage keysStage() {
-    CourseStage stage{QStringLiteral("keys"), QStringLiteral("键位"), {}, false};
+    CourseStage stage;
+    stage.id = QStringLiteral("keys");
+    stage.name = QStringLiteral("键位");
     QString taught;
     int number = 0;
     for (const Step& step : steps) {
@@ -82,7 +84,9 @@ CourseStage englishStage() {
         {"七八个字母的单词", 7, 8, false, false, 140}, {"长单词", 9, 12, false, false, 140},
         {"句子：大写字母", 2, 8, true, false, 150},    {"句子：数字和标点", 2, 8, true, true, 150},
     };
-    CourseStage stage{QStringLiteral("english"), QStringLiteral("英文"), {}, false};
+    CourseStage stage;
+    stage.id = QStringLiteral("english");
+    stage.name = QStringLiteral("英文");
     const QString all = everyKey();
     int number = 0;
     for (const Words& w : lessons) {

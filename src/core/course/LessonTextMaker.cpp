@@ -1,33 +1,12 @@
 #include "course/LessonTextMaker.h"
 
+#include "course/SeededDraw.h"
+
 #include <algorithm>
 #include <array>
-#include <random>
 #include <vector>
 
 namespace {
-
-// Random choices from a seed, the same on every platform: only the raw generator is used, whose
-// sequence the standard fixes.
-class Draw {
-public:
-    explicit Draw(std::uint32_t seed) : engine_(seed) {}
-
-    double unit() { return double(engine_()) / 4294967296.0; }
-    int below(int n) { return n > 0 ? std::min(n - 1, int(unit() * n)) : 0; }
-    bool chance(double p) { return unit() < p; }
-    // An index drawn in proportion to the weights, given as running sums.
-    int weighted(const std::vector<double>& sums) {
-        if (sums.empty())
-            return -1;
-        const double point = unit() * sums.back();
-        const auto it = std::upper_bound(sums.begin(), sums.end(), point);
-        return int(std::min<std::ptrdiff_t>(it - sums.begin(), std::ptrdiff_t(sums.size()) - 1));
-    }
-
-private:
-    std::mt19937 engine_;
-};
 
 double weightOf(const LessonTextMaker::KeyWeight& weight, QChar c) {
     return weight ? std::max(0.0, weight(c)) : 1.0;
@@ -50,14 +29,14 @@ struct Pool {
         sums.push_back((sums.empty() ? 0 : sums.back()) + std::max(w, 1e-6));
     }
     int size() const { return int(words.size()); }
-    QString pick(Draw& draw) const {
+    QString pick(SeededDraw& draw) const {
         const int i = draw.weighted(sums);
         return i < 0 ? QString() : QString::fromLatin1(*words[std::size_t(i)]);
     }
 };
 
 // A short group of letters ("ffj", "jdk") from an alphabet, holding `featured` when it is given.
-QString group(const QString& alphabet, QChar featured, Draw& draw,
+QString group(const QString& alphabet, QChar featured, SeededDraw& draw,
               const LessonTextMaker::KeyWeight& weight) {
     std::vector<double> sums;
     for (const QChar c : alphabet)
@@ -130,7 +109,7 @@ QChar partnerOf(QChar c) {
 class KeysLesson {
 public:
     KeysLesson(const CourseLesson& lesson, const WordList& words,
-               const LessonTextMaker::KeyWeight& weight, Draw& draw)
+               const LessonTextMaker::KeyWeight& weight, SeededDraw& draw)
         : weight_(weight), draw_(draw) {
         std::uint32_t newLetters = 0;
         for (const QChar c : lesson.keys) {
@@ -263,7 +242,7 @@ private:
     }
 
     const LessonTextMaker::KeyWeight& weight_;
-    Draw& draw_;
+    SeededDraw& draw_;
     std::uint32_t taughtLetters_ = 0;
     QString alphabet_;       // the letters taught
     QString reviewAlphabet_; // the letters taught before this lesson
@@ -307,7 +286,7 @@ QString LessonTextMaker::make(const CourseLesson& lesson, std::uint32_t seed,
 
 QString LessonTextMaker::keysText(const CourseLesson& lesson, std::uint32_t seed,
                                   const KeyWeight& weight) const {
-    Draw draw(seed);
+    SeededDraw draw(seed);
     KeysLesson pieces(lesson, words_, weight, draw);
     // The new keys are featured in turn, the weaker ones more often; about every other word
     // features one, unless all keys are new.
@@ -336,7 +315,7 @@ QString LessonTextMaker::keysText(const CourseLesson& lesson, std::uint32_t seed
 
 QString LessonTextMaker::wordsText(const CourseLesson& lesson, std::uint32_t seed,
                                    const KeyWeight& weight) const {
-    Draw draw(seed);
+    SeededDraw draw(seed);
     Pool pool;
     for (const WordList::Word& word : words_.words())
         if (word.text.size() >= lesson.shortest && word.text.size() <= lesson.longest)
