@@ -32,9 +32,14 @@ def write_lines(path, lines):
     """Writes the file complete under a temporary name, then renames it, so that a reader
     never meets half a table."""
     temporary = path + ".part"
-    with open(temporary, "w", encoding="utf-8", newline="\n") as f:
-        f.writelines(line + "\n" for line in lines)
-    os.replace(temporary, path)
+    try:
+        with open(temporary, "w", encoding="utf-8", newline="\n") as f:
+            f.writelines(line + "\n" for line in lines)
+        os.replace(temporary, path)
+    finally:
+        # A failed write leaves nothing behind to be shipped with the tables.
+        if os.path.exists(temporary):
+            os.remove(temporary)
 
 
 def read_blocklist(path):
