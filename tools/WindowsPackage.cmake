@@ -30,7 +30,7 @@ add_custom_target(keyvora_windows_package
   COMMENT "Laying out the portable folder Keyvora and zipping it"
   VERBATIM)
 add_dependencies(keyvora_windows_package keyvora keyvora_program_folders
-                 keyvora_feature_description)
+                 keyvora_feature_description course_data)
 foreach(optional sound_pack song_font)
   if(TARGET ${optional})
     add_dependencies(keyvora_windows_package ${optional})

@@ -22,7 +22,12 @@ writable="$(awk '$1 !~ /^l/ && substr($1, 9, 1) == "w"' <<<"$contents")"
 [ -z "$writable" ] || fail "world-writable paths: $writable"
 ! grep -q '数据库' <<<"$contents" || fail "the package carries a settings folder"
 app=io.github.keyvora.Keyvora
+course=usr/share/keyvora/课程
 for path in usr/bin/keyvora usr/lib/keyvora/keyvora usr/share/keyvora/《Keyvora》功能介绍.txt \
+  usr/lib/keyvora/课程 $course/words.txt $course/pinyin.tsv $course/wubi86.tsv $course/README.txt \
+  $course/extract_course_data.py $course/word-blocklist.txt $course/Apache-2.0.txt \
+  $course/LGPL-3.txt $course/copyright-wamerican-small.txt \
+  $course/copyright-rime-data-pinyin-simp.txt $course/copyright-rime-data-wubi.txt \
   usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
   usr/share/icons/hicolor/16x16/apps/$app.png usr/share/icons/hicolor/256x256/apps/$app.png \
   usr/share/icons/hicolor/scalable/apps/$app.svg usr/share/doc/keyvora/copyright \
@@ -40,6 +45,10 @@ lintian --fail-on error --display-info "$deb" || fail "lintian reports errors"
 unpacked="$(mktemp -d)"
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb --extract "$deb" "$unpacked"
+for source in fonts-arphic-uming wamerican-small rime-data-pinyin-simp rime-data-wubi; do
+  grep -q "^$source (" "$unpacked/usr/share/doc/keyvora/copyright" ||
+    fail "the copyright file does not name $source"
+done
 echo "-- desktop-file-validate"
 desktop-file-validate "$unpacked/usr/share/applications/$app.desktop"
 grep -qx 'Exec=keyvora' "$unpacked/usr/share/applications/$app.desktop" || fail "Exec is not keyvora"

@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev libgl-dev libsdl2-mixer-dev qt6-charts-dev libqt6opengl6-dev
   qt6-qpa-plugins espeak-ng sox libsox-fmt-all fonts-arphic-uming python3-fonttools
   libbenchmark-dev
+  python3 wamerican-small rime-data-pinyin-simp rime-data-wubi
 )
 # The test run also fuzzes, with clang's libFuzzer, and builds and checks the Debian package.
 [ "$mode" = test ] && packages+=(clang clang-format libclang-rt-14-dev
