@@ -124,24 +124,31 @@ def is_key_name_code(code):
     return len(code) == 4 and len(set(code)) == 1
 
 
+def is_simplified(character):
+    """A character a simplified-Chinese input method offers: one of GB2312 (either level)."""
+    try:
+        return len(character.encode("gb2312")) == 2
+    except UnicodeEncodeError:
+        return False
+
+
 def wubi_table(path, chars, words):
-    """For each code, the entry an input method commits with it: the heaviest of all the
-    entries with that code, the first on a tie. Codes with z (the wildcard key) are left out.
-    A key struck four times commits its key-name character even where a word with that code
-    weighs more (纟 xxxx before 幽幽): that is how 86 names its keys and how learners drill them."""
-    winner = {}  # code: (weight, text)
-    key_name = {}  # key-name code: (weight, character)
+    """For each code, the character an input method commits with it: the heaviest of the
+    characters with that code, the first on a tie; and the word it commits: the heaviest of the
+    words with that code. Only GB2312 characters compete, so that a traditional or variant form
+    whose web counts weigh more (顔 beside 颜) takes no code from the character a learner of
+    simplified Chinese types. Codes with z (the wildcard key) are left out."""
+    winner = {}  # (is a word, code): (weight, text)
     for text, code, weight in dictionary_entries(path):
         if "z" in code:
             continue
-        if code not in winner or weight > winner[code][0]:
-            winner[code] = (weight, text)
-        if len(text) == 1 and is_key_name_code(code):
-            if code not in key_name or weight > key_name[code][0]:
-                key_name[code] = (weight, text)
-    winner.update(key_name)
+        if len(text) == 1 and not is_simplified(text):
+            continue
+        key = (len(text) > 1, code)
+        if key not in winner or weight > winner[key][0]:
+            winner[key] = (weight, text)
     codes = {}  # text: the codes it commits
-    for code, (_weight, text) in winner.items():
+    for (_word, code), (_weight, text) in winner.items():
         codes.setdefault(text, []).append(code)
     for committed in codes.values():
         committed.sort(key=code_order)
