@@ -23,7 +23,7 @@ struct Course {
 
     // Types the lesson on display, `secondsPerKey` apart, a wrong key before every n-th character.
     void type(double secondsPerKey, int wrongEvery = 0) {
-        const QString text = course.session()->text();
+        const QString text = course.textSession()->text();
         for (int i = 0; i < text.size(); ++i) {
             const QChar c = text.at(i);
             if (wrongEvery > 0 && i % wrongEvery == 0) {
@@ -126,16 +126,16 @@ private slots:
         Course c;
         QSignalSpy started(&c.course, &CoursePractice::practiceStarted);
         c.course.start(QStringLiteral("keys-01"));
-        const QString text = c.course.session()->text();
+        const QString text = c.course.textSession()->text();
         c.rig.clock.advance(1);
         c.press(text.at(0));
         QCOMPARE(started.count(), 1);
         c.course.pause();
-        QCOMPARE(c.course.session()->state(), LessonSession::State::Paused);
+        QCOMPARE(c.course.textSession()->state(), LessonSession::State::Paused);
         QVERIFY(c.course.hints().code() < 0);
         c.press(text.at(1));
         QCOMPARE(started.count(), 2);
-        QCOMPARE(c.course.hints().code(), int(c.course.session()->text().at(2).unicode()));
+        QCOMPARE(c.course.hints().code(), int(c.course.textSession()->text().at(2).unicode()));
     }
 };
 

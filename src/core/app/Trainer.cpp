@@ -39,6 +39,7 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
         if (wubi.reciting())
             wubi.toggleRecitation();
         keyInput.prepareSounds();
+        emit runStarting();
     });
     blink.setEndOfRun([this] { run.stop(); });
     statistics.setAfterTick([this] { fingers.tick(); });
@@ -97,6 +98,7 @@ void Trainer::wireMenus() {
     menus.onChosen(menus.banci1, this, [this](int i) { wubi.chooseEdition(i); });
     menus.onChosen(menus.huifu, this, [this] { defaults.huifu(); });
     menus.onChosen(menus.lianxijilu, this, [this] { emit historyRequested(); });
+    menus.onChosen(menus.kechenglianxi, this, [this] { emit courseRequested(); });
     menus.onChosen(menus.yicuojian, this, [this] { history.option().toggle(); });
     menus.onChosen(menus.bangzhu1, this, [this](int i) { help.choose(i); });
 }

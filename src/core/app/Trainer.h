@@ -60,6 +60,10 @@ signals:
     void exitRequested();
     // "练习记录(&R)..." was chosen.
     void historyRequested();
+    // "课程练习(&L)..." was chosen.
+    void courseRequested();
+    // A run is about to start (its countdown begins): any other practice must stop.
+    void runStarting();
 
 private:
     void wireMenus();

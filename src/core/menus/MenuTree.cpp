@@ -20,6 +20,7 @@ MenuTree::MenuTree(const Options& options, QObject* parent) : QObject(parent), o
     jijiankaishi = item(QStringLiteral("jijiankaishi"), QStringLiteral("开始(&S)"));
     jijiantingzhi = item(QStringLiteral("jijiantingzhi"), QStringLiteral("停止(&C)"));
     lianxijilu = item(QStringLiteral("lianxijilu"), QStringLiteral("练习记录(&R)..."));
+    kechenglianxi = item(QStringLiteral("kechenglianxi"), QStringLiteral("课程练习(&L)..."));
     xian1 = separator(QStringLiteral("xian1"));
     tuichu = item(QStringLiteral("tuichu"), QStringLiteral("退出(&X)"));
 
@@ -74,7 +75,7 @@ MenuTree::MenuTree(const Options& options, QObject* parent) : QObject(parent), o
             a->setVisible(false);
         bangzhu1 << a;
     }
-    for (QAction* a : {jijiankaishi, jijiantingzhi, lianxijilu, tuichu})
+    for (QAction* a : {jijiankaishi, jijiantingzhi, lianxijilu, kechenglianxi, tuichu})
         a->setCheckable(false);
     bindOptions();
 }

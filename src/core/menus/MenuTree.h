@@ -23,6 +23,7 @@ public:
     QAction* jijiankaishi = nullptr;  // 开始
     QAction* jijiantingzhi = nullptr; // 停止
     QAction* lianxijilu = nullptr;    // 练习记录: opens the history window
+    QAction* kechenglianxi = nullptr; // 课程练习: opens the course window
     QAction* xian1 = nullptr;
     QAction* tuichu = nullptr; // 退出
 

@@ -3,6 +3,7 @@
 #include "app/MenuBarPanel.h"
 #include "app/PopupMenus.h"
 #include "app/WindowCaption.h"
+#include "course/CourseWindow.h"
 #include "history/ChartModule.h"
 #include "history/HistoryWindow.h"
 #include "keyboard/KeyboardView.h"
@@ -104,6 +105,7 @@ void Form1::wirePanels() {
     connect(&t, &Trainer::fileMenuRequested, this, &Form1::popUpFileMenu);
     connect(&t, &Trainer::exitRequested, this, &QWidget::close);
     connect(&t, &Trainer::historyRequested, this, &Form1::showHistory);
+    connect(&t, &Trainer::courseRequested, this, &Form1::showCourse);
 
     connect(&t.styles, &DisplayStyles::bannerChanged, label1_, &QLabel::setText);
     connect(&t.styles, &DisplayStyles::keyboardShownChanged, practiceArea_,
@@ -153,6 +155,28 @@ void Form1::showHistory() {
     history_->show();
     history_->raise();
     history_->activateWindow();
+}
+
+CourseWindow* Form1::courseWindow() const {
+    return course_;
+}
+
+void Form1::showCourse() {
+    if (!course_) {
+        // Made, and its data read, only when first asked for: the main window's start pays
+        // nothing for the course.
+        course_ = new CourseWindow(trainer_.platform(), trainer_.options, trainer_.history, this);
+        // One practice at a time: a lesson typed stops a run, a run started pauses the lesson.
+        connect(&course_->course(), &CoursePractice::practiceStarted, this, [this] {
+            RunController& run = trainer_.run;
+            if (run.running() || run.countdownActive())
+                run.stop();
+        });
+        connect(&trainer_, &Trainer::runStarting, &course_->course(), &CoursePractice::pause);
+    }
+    course_->show();
+    course_->raise();
+    course_->activateWindow();
 }
 
 void Form1::popUpFileMenu() {

@@ -19,6 +19,7 @@ class FingerPanel;
 class WebPeriphery;
 class QLabel;
 class HistoryWindow;
+class CourseWindow;
 
 // The main window. It composes the panels, each of which owns its controls, and wires them to
 // the trainer; it handles only what belongs to the window itself: the load and unload steps,
@@ -43,6 +44,9 @@ public:
     // Shows the history window "练习记录", made the first time; nullptr until then.
     void showHistory();
     HistoryWindow* historyWindow() const;
+    // Shows the course window "课程练习", made the first time; nullptr until then.
+    void showCourse();
+    CourseWindow* courseWindow() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -75,5 +79,6 @@ private:
     FingerPanel* fingers_ = nullptr;
     WebPeriphery* web_ = nullptr;
     QPointer<HistoryWindow> history_;
+    QPointer<CourseWindow> course_;
     bool unloaded_ = false;
 };

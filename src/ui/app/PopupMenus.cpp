@@ -26,8 +26,8 @@ void PopupMenus::build() {
     auto* file = new QMenu(MenuTree::wenjianCaption, owner_);
     file->setStyle(look);
     file->setObjectName(QStringLiteral("wenjian"));
-    file->addActions(
-        {tree.jijiankaishi, tree.jijiantingzhi, tree.lianxijilu, tree.xian1, tree.tuichu});
+    file->addActions({tree.jijiankaishi, tree.jijiantingzhi, tree.lianxijilu, tree.kechenglianxi,
+                      tree.xian1, tree.tuichu});
 
     auto* options = new QMenu(MenuTree::xuanxiangCaption, owner_);
     options->setObjectName(QStringLiteral("xuanxiang"));
