@@ -11,8 +11,8 @@ QString lessonId(const QString& stage, int number) {
     return QStringLiteral("%1-%2").arg(stage).arg(number, 2, 10, QLatin1Char('0'));
 }
 
-CourseLesson lesson(CourseStage& stage, CourseLesson::Kind kind, const QString& name,
-                    int passSpeed, CourseLesson::Unit unit) {
+CourseLesson lesson(CourseStage& stage, CourseLesson::Kind kind, const QString& name, int passSpeed,
+                    CourseLesson::Unit unit) {
     CourseLesson l;
     l.number = int(stage.lessons.size()) + 1;
     l.id = lessonId(stage.id, l.number);
@@ -49,12 +49,9 @@ struct SyllableLesson {
 };
 
 const SyllableLesson syllableLessons[] = {
-    {"bpmfdtnl", "声母 b p m f d t n l"},
-    {"gkhjqx", "声母 g k h j q x"},
-    {"zhchsh", "声母 zh ch sh r z c s"},
-    {"yw", "y w 和零声母"},
-    {"ng", "后鼻韵母 -ang -eng -ing -ong"},
-    {"v", "ü 的写法：nv lv nue lue ju"},
+    {"bpmfdtnl", "声母 b p m f d t n l"},   {"gkhjqx", "声母 g k h j q x"},
+    {"zhchsh", "声母 zh ch sh r z c s"},    {"yw", "y w 和零声母"},
+    {"ng", "后鼻韵母 -ang -eng -ing -ong"}, {"v", "ü 的写法：nv lv nue lue ju"},
 };
 
 } // namespace
@@ -77,7 +74,8 @@ bool matches(const QString& pattern, const QString& syllable) {
     if (pattern == QLatin1String("ng"))
         return syllable.endsWith(QLatin1String("ng"));
     if (pattern == QLatin1String("zhchsh"))
-        return initial.size() == 2 || (initial.size() == 1 && QStringLiteral("rzcs").contains(initial));
+        return initial.size() == 2 ||
+               (initial.size() == 1 && QStringLiteral("rzcs").contains(initial));
     if (pattern == QLatin1String("yw"))
         return initial.isEmpty() || initial == QLatin1String("y") || initial == QLatin1String("w");
     // A set of single initials; the ü syllables have a lesson of their own.
@@ -108,9 +106,10 @@ CourseStage pinyinStage() {
                             {Source::Phrases, "短语 %1-%2", 2, 100, 12}};
     for (const Group& g : groups)
         for (int i = 0; i < g.groups; ++i) {
-            CourseLesson l = lesson(stage, Kind::Pinyin,
-                                    QString::fromUtf8(g.name).arg(i * g.size + 1).arg((i + 1) * g.size),
-                                    20, Unit::Characters);
+            CourseLesson l =
+                lesson(stage, Kind::Pinyin,
+                       QString::fromUtf8(g.name).arg(i * g.size + 1).arg((i + 1) * g.size), 20,
+                       Unit::Characters);
             l.source = g.source;
             l.from = i * g.size;
             l.count = g.size;
@@ -131,10 +130,10 @@ CourseStage wubiStage() {
     const char* zoneNames[] = {"横区", "竖区", "撇区", "捺区", "折区"};
     QString every;
     for (int z = 0; z < zones().size(); ++z) {
-        CourseLesson l = lesson(stage, Kind::Verses,
-                                QStringLiteral("字根口诀：%1 %2")
-                                    .arg(QString::fromUtf8(zoneNames[z]), zones()[z]),
-                                40, Unit::Characters);
+        CourseLesson l = lesson(
+            stage, Kind::Verses,
+            QStringLiteral("字根口诀：%1 %2").arg(QString::fromUtf8(zoneNames[z]), zones()[z]), 40,
+            Unit::Characters);
         l.pattern = zones()[z];
         l.items = 20;
         every += zones()[z];

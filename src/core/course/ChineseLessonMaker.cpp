@@ -119,7 +119,8 @@ QList<WubiSession::Item> ChineseLessonMaker::wubi(const CourseLesson& lesson,
         const int wordLength = lesson.source == CourseLesson::Source::Words ? 2 : 1;
         QList<ChineseTables::Wubi> due;
         for (const MissBook::Entry& e : book_->entries())
-            if (const ChineseTables::Wubi* w = tables_.wubi(e.text); w && w->text.size() == wordLength)
+            if (const ChineseTables::Wubi* w = tables_.wubi(e.text);
+                w && w->text.size() == wordLength)
                 due.append(*w);
         due = pick(due, std::min<int>(int(due.size()), lesson.items / bookShare), draw);
         QList<int> places;

@@ -255,13 +255,14 @@ QString CoursePractice::drawText(const CourseLesson& lesson, std::uint32_t seed)
 }
 
 std::unique_ptr<LessonAttempt> CoursePractice::makeAttempt(const CourseLesson& lesson,
-                                                          std::uint32_t seed) {
+                                                           std::uint32_t seed) {
     loadData();
     pinyinEntries_.clear();
     switch (lesson.kind) {
     case CourseLesson::Kind::Syllables:
     case CourseLesson::Kind::Pinyin: {
-        ChineseLessonMaker::Pinyin p = ChineseLessonMaker(tables_, nullptr, 86).pinyin(lesson, seed);
+        ChineseLessonMaker::Pinyin p =
+            ChineseLessonMaker(tables_, nullptr, 86).pinyin(lesson, seed);
         auto session = std::make_unique<LessonSession>(p.text, *platform_.clock);
         session->setAlsoAccepted(p.alsoAccepted);
         session->setItems(p.items);
@@ -385,8 +386,8 @@ void CoursePractice::finish() {
     LessonAttempt& a = *attempt_;
     RunRecord record;
     record.when = platform_.clock->localDateTime();
-    record.when.setTime(QTime(record.when.time().hour(), record.when.time().minute(),
-                              record.when.time().second()));
+    record.when.setTime(
+        QTime(record.when.time().hour(), record.when.time().minute(), record.when.time().second()));
     record.styleName = practiceName;
     record.lesson = l->id;
     record.lessonName = fullName(*l);
@@ -439,7 +440,8 @@ void CoursePractice::finish() {
     if (l->kind == CourseLesson::Kind::Wubi)
         noteMisses();
     if (!progress_.record(l->id, result_.speed, record.accuracy, result_.passed))
-        say(QStringLiteral("课程进度无法保存：%1\n已有的进度没有丢失。").arg(progress_.lastError()));
+        say(QStringLiteral("课程进度无法保存：%1\n已有的进度没有丢失。")
+                .arg(progress_.lastError()));
     emit finished();
     emit standingsChanged();
 }

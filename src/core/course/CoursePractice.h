@@ -36,8 +36,8 @@ public:
     };
     struct Result {
         QString lesson;
-        int speed = 0;     // in the lesson's unit a minute
-        int keySpeed = 0;  // characters typed a minute
+        int speed = 0;    // in the lesson's unit a minute
+        int keySpeed = 0; // characters typed a minute
         int accuracy = 0;
         double seconds = 0;
         double codeLength = 0; // Wubi lessons only

@@ -65,8 +65,9 @@ CourseProgress::Reading CourseProgress::load(const QDateTime& now) {
 QString CourseProgress::setAside(const QString& path, const QDateTime& now) {
     const QFileInfo info(path);
     const QString aside = info.absolutePath() + QLatin1Char('/') + info.completeBaseName() +
-                          QStringLiteral("-损坏-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss")) +
-                          QLatin1Char('.') + info.suffix();
+                          QStringLiteral("-损坏-") +
+                          now.toString(QStringLiteral("yyyyMMdd-HHmmss")) + QLatin1Char('.') +
+                          info.suffix();
     return QFile::rename(path, aside) ? aside : QString();
 }
 

@@ -28,9 +28,9 @@ int LessonSession::currentItem() const {
 LessonAttempt::Outcome LessonSession::handle(int vk, int modifiers) {
     const int target = nextCode();
     const QChar typed = typedCharacter(vk, (modifiers & shiftBit) != 0);
-    const bool right = !typed.isNull() && (typed == text_.at(position_) ||
-                                           (also_.contains(position_) &&
-                                            typed == also_.value(position_)));
+    const bool right =
+        !typed.isNull() && (typed == text_.at(position_) ||
+                            (also_.contains(position_) && typed == also_.value(position_)));
     recorder().pressed(target, vk, modifiers, true, right);
     if (!right) {
         missedHere_ = true;

@@ -76,8 +76,8 @@ QByteArray MissBook::toJson() const {
                                 {QStringLiteral("code"), e.code},
                                 {QStringLiteral("misses"), e.misses},
                                 {QStringLiteral("streak"), e.streak}});
-    return QJsonDocument(QJsonObject{{QStringLiteral("format"), format},
-                                     {QStringLiteral("entries"), list}})
+    return QJsonDocument(
+               QJsonObject{{QStringLiteral("format"), format}, {QStringLiteral("entries"), list}})
         .toJson(QJsonDocument::Indented);
 }
 

@@ -49,7 +49,7 @@ int WubiSession::expectedKey() const {
             continue;
         if (code.size() == typed_.size())
             return space;
-        return code.at(typed_.size()).toUpper().unicode();
+        return code.at(typed_.size()).unicode();
     }
     return -1;
 }

@@ -20,7 +20,7 @@ class WubiSession : public LessonAttempt {
     Q_OBJECT
 public:
     struct Item {
-        QString text;   // the character, word or verse shown
+        QString text;      // the character, word or verse shown
         QStringList codes; // its committing codes, shortest first (a verse: its key, in small)
         bool verse = false;
         int characters = 1; // Chinese characters it stands for (a verse counts as one)
@@ -38,7 +38,9 @@ public:
     static QString shownCode(const Item& item);
     // Whether each item done was committed without a wrong key or help; and how long it took.
     bool missed(int item) const { return item >= 0 && item < missed_.size() && missed_[item]; }
-    double secondsFor(int item) const { return item >= 0 && item < times_.size() ? times_[item] : 0; }
+    double secondsFor(int item) const {
+        return item >= 0 && item < times_.size() ? times_[item] : 0;
+    }
 
     // F1: shows the current item's code; the item counts as missed.
     void reveal();
