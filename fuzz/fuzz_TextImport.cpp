@@ -4,6 +4,8 @@
 // of printable ASCII that are neither empty nor too long and hold the whole typeable text, with
 // a count of what was left out that adds up.
 
+#include "Require.h"
+
 #include "texts/LessonCutter.h"
 #include "texts/TextDecoder.h"
 #include "texts/TextImport.h"
@@ -12,21 +14,9 @@
 #include <QString>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
-
-[[noreturn]] void fail(const char* what) {
-    fprintf(stderr, "property broken: %s\n", what);
-    abort();
-}
-
-void require(bool ok, const char* what) {
-    if (!ok)
-        fail(what);
-}
 
 bool isPrintableAscii(QChar c) {
     return c.unicode() >= 0x20 && c.unicode() <= 0x7e;
