@@ -61,9 +61,12 @@ private slots:
         QFETCH(TextEncoding, encoding);
         QFETCH(QString, text);
         QFETCH(qsizetype, leftOut);
+        // Without ICU (Windows) GB18030 is read as GBK, code page 936, which has no such sequence.
         if (QTest::currentDataTag() == QByteArrayView("GB18030 beyond GBK") &&
-            !QStringDecoder("GB18030").isValid())
-            QSKIP("without ICU (Windows) GB18030 is read as GBK, code page 936");
+            !QStringDecoder("GB18030").isValid()) {
+            QCOMPARE(TextImport::fromBytes(bytes).problem, TextImport::Problem::Undecodable);
+            return;
+        }
         const TextImport::Result result = TextImport::fromBytes(bytes);
         QCOMPARE(result.problem, TextImport::Problem::None);
         QCOMPARE(result.encoding, encoding);
