@@ -92,15 +92,18 @@ TextImport::Result TextImport::fromFile(const QString& path) {
         return unreadable(QStringLiteral("文件不存在"));
     if (info.isDir())
         return unreadable(QStringLiteral("这是一个文件夹"));
+    // A pipe or a device could keep the read waiting for ever.
+    if (!info.isFile())
+        return unreadable(QStringLiteral("这不是普通的文件"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (!info.isReadable())
             return unreadable(QStringLiteral("没有读取它的权限"));
         return unreadable(QStringLiteral("打不开它（%1）").arg(file.errorString()));
     }
-    // The size decides before anything is read; a file of unknown size (a pipe, a device) is
-    // read one byte past the limit at most.
-    if (!file.isSequential() && file.size() > maxBytes)
+    // The size decides before anything is read; a file that grows meanwhile is read one byte
+    // past the limit at most.
+    if (file.size() > maxBytes)
         return refused(Problem::TooLarge, Source::File);
     const QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
