@@ -57,6 +57,9 @@ void checkTypeable(QStringView source) {
             require(isSpacedAscii(line), "a line is not single-spaced printable ASCII");
     const TypeableText::Result again = TypeableText::from(typeable.text);
     require(again.text == typeable.text && again.leftOut == 0, "a typeable text changes again");
+    require(TypeableText::isTypeable(typeable.text), "a typeable text is not taken as one");
+    require(TypeableText::isTypeable(source) == (typeable.text == source),
+            "a text taken as typeable is not what it makes, or the other way round");
 }
 
 void checkResult(const TextImport::Result& result, qint64 sourceBytes) {

@@ -70,7 +70,7 @@ private slots:
                                    QStringLiteral("剪贴板 2026-12-09 15：30")};
         QCOMPARE(names(library), expected);
         // The typeable text is kept in its lines; within a lesson they are joined.
-        QCOMPARE(readFile(library.find(expected[0])->path), "Hello,world...\nagain\n");
+        QCOMPARE(readFile(library.find(expected[0])->path), "Hello,world...\nagain");
         QCOMPARE(library.find(expected[0])->lessons,
                  QStringList{QStringLiteral("Hello,world... again")});
         QCOMPARE(TextLibrary(data).find(expected[1])->lessons,

@@ -91,7 +91,7 @@ TextLibrary::Outcome TextLibrary::store(const QString& wantedName, const TextImp
     }
     const QString name = SafeFileName::unique(SafeFileName::from(wantedName), takenNames());
     const QString path = QDir(folderPath()).filePath(name + extension);
-    const QByteArray bytes = text.text.toUtf8() + '\n';
+    const QByteArray bytes = text.text.toUtf8();
 
     // Unbuffered, so that a short write (a full disk) shows in write()'s result rather than
     // being lost in the flush before the rename; no fallback to writing into the file itself.

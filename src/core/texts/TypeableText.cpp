@@ -91,6 +91,11 @@ private:
 
 TypeableText::Result TypeableText::from(QStringView source) {
     Result result;
+    if (isTypeable(source)) {
+        result.text = source.toString();
+        result.kept = source.size() - source.count(u' ') - source.count(u'\n');
+        return result;
+    }
     result.text.reserve(source.size());
     LineBuilder line(result);
     for (qsizetype i = 0; i < source.size(); ++i) {
@@ -108,6 +113,22 @@ TypeableText::Result TypeableText::from(QStringView source) {
     }
     line.endLine();
     return result;
+}
+
+bool TypeableText::isTypeable(QStringView text) {
+    // A space or line end neither at the start, nor at the end, nor after another.
+    char16_t previous = u'\n';
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit == u' ' || unit == u'\n') {
+            if (previous == u' ' || previous == u'\n')
+                return false;
+        } else if (unit < 0x21 || unit > 0x7e) {
+            return false;
+        }
+        previous = unit;
+    }
+    return text.isEmpty() || (previous != u' ' && previous != u'\n');
 }
 
 QLatin1StringView TypeableText::counterpart(char32_t c) {

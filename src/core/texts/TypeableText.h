@@ -27,6 +27,10 @@ public:
 
     static Result from(QStringView source);
 
+    // Whether the text is already what from() makes of it (a stored text is); from() then
+    // only copies it.
+    static bool isTypeable(QStringView text);
+
     // What a character becomes: itself for printable ASCII, the counterpart for the punctuation
     // above; empty for white space and for characters that are left out.
     static QLatin1StringView counterpart(char32_t c);
