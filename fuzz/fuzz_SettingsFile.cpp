@@ -7,6 +7,7 @@
 #include "FakeDialogs.h"
 #include "FakeRandom.h"
 #include "RecordingSoundChannel.h"
+#include "Require.h"
 
 #include "app/Trainer.h"
 #include "platform/Platform.h"
@@ -21,20 +22,8 @@
 #include <QSet>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-[[noreturn]] void fail(const char* what) {
-    fprintf(stderr, "property broken: %s\n", what);
-    abort();
-}
-
-void require(bool ok, const char* what) {
-    if (!ok)
-        fail(what);
-}
 
 // The trainer with fakes for everything outside, as the tests build it.
 struct Rig {

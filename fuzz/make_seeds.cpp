@@ -1,5 +1,6 @@
 // Writes the seed corpora of the fuzz targets: settings files as the program writes them (from
-// SettingsFile::format) with variants of their line ends and lengths, and number texts.
+// SettingsFile::format) with variants of their line ends and lengths, number texts, and
+// learners' text files in each encoding the import reads, with the inputs it refuses.
 // Usage: make_seeds <fuzz/corpus folder>
 
 #include "settings/SettingsFile.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QList>
 #include <QPair>
+#include <QStringEncoder>
 
 #include <cstdio>
 
@@ -23,6 +25,47 @@ QByteArray utf16(const QString& text) {
     return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
 }
 
+QByteArray encoded(const char* encoding, const QString& text, bool bom) {
+    QStringEncoder encoder(encoding,
+                           bom ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
+    return encoder.encode(text);
+}
+
+bool writeTexts(const QDir& dir) {
+    const QString english = QStringLiteral(
+        "It was a bright cold day in April, and the clocks were striking thirteen. \"Really?\" "
+        "she asked.\nHe said nothing! Then, after a while,\nhe went on walking down the long "
+        "road\r\nto the village (which was far away).\n\nThe end.");
+    const QString mixed = QStringLiteral("第1课：Good morning，Tom！\r\n“Typing” is fun…\r\n"
+                                         "apple 苹果；banana 香蕉。2024年1月 café 😀 ok");
+    QString longSentence;
+    for (int i = 0; i < 200; ++i)
+        longSentence += QStringLiteral("word%1 ").arg(i);
+    const QList<QPair<QString, QByteArray>> files = {
+        {QStringLiteral("english-lf"), english.toUtf8()},
+        {QStringLiteral("mixed-utf8"), mixed.toUtf8()},
+        {QStringLiteral("mixed-utf8-bom"), encoded("UTF-8", mixed, true)},
+        {QStringLiteral("mixed-utf16le-bom"), encoded("UTF-16LE", mixed, true)},
+        {QStringLiteral("mixed-utf16be-bom"), encoded("UTF-16BE", mixed, true)},
+        {QStringLiteral("mixed-gb18030"), encoded("GB18030", mixed, false)},
+        {QStringLiteral("full-width"),
+         QStringLiteral("Ｈｅｌｌｏ\u3000ＷＯＲＬＤ！《书》、“引号”‘单’（括号）—–…\u00a0end")
+             .toUtf8()},
+        {QStringLiteral("long-sentence"), longSentence.toUtf8()},
+        {QStringLiteral("long-word"), QByteArray(700, 'x')},
+        {QStringLiteral("only-chinese"), QStringLiteral("你好，世界。").toUtf8()},
+        {QStringLiteral("white-space"), QStringLiteral(" \t\r\n\u3000").toUtf8()},
+        {QStringLiteral("nul"), QByteArray("text\0text", 9)},
+        {QStringLiteral("utf16-without-bom"), utf16(QStringLiteral("plain text"))},
+        {QStringLiteral("windows-1252"), QByteArray("caf\xe9, na\xefve \xff")},
+        {QStringLiteral("empty"), QByteArray()},
+    };
+    bool ok = true;
+    for (const auto& [name, bytes] : files)
+        ok &= write(dir, name, bytes);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -32,7 +75,8 @@ int main(int argc, char** argv) {
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
     if (!root.mkpath(QStringLiteral("fuzz_SettingsFile")) ||
-        !root.mkpath(QStringLiteral("fuzz_LeadingNumber")))
+        !root.mkpath(QStringLiteral("fuzz_LeadingNumber")) ||
+        !root.mkpath(QStringLiteral("fuzz_TextImport")))
         return 1;
     const QDir settings(root.filePath(QStringLiteral("fuzz_SettingsFile")));
     const QDir numbers(root.filePath(QStringLiteral("fuzz_LeadingNumber")));
@@ -103,5 +147,6 @@ int main(int argc, char** argv) {
     };
     for (const auto& [name, bytes] : texts)
         ok &= write(numbers, name, bytes);
+    ok &= writeTexts(QDir(root.filePath(QStringLiteral("fuzz_TextImport"))));
     return ok ? 0 : 1;
 }

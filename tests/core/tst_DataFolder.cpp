@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 
+#include "OrdinaryUser.h"
 #include "RadioGroupHandlers.h"
 #include "platform/DataFolder.h"
 #include "settings/SettingsStore.h"
@@ -9,45 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdio>
-
-#ifdef Q_OS_UNIX
-#include <grp.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 enum class SettingsFolder { Writable, ReadOnly, Missing, CannotEnter, FileInstead };
-
-// What asOrdinaryUser gives when root cannot become an ordinary user here.
-constexpr int cannotDropPrivileges = 77;
-
-// Root passes every permission check, so as root the body runs in a child process that has
-// become the unprivileged user "nobody" and makes its folders itself: the permission bits then
-// mean what they mean for an ordinary user. Gives 0 when the body succeeded.
-template <typename Body> int asOrdinaryUser(Body body) {
-#ifdef Q_OS_UNIX
-    if (geteuid() != 0)
-        return body() ? 0 : 1;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        constexpr uid_t nobody = 65534;
-        if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0 ||
-            geteuid() == 0)
-            _exit(cannotDropPrivileges);
-        const bool passed = body();
-        std::fflush(nullptr); // _exit would drop the child's buffered test log
-        _exit(passed ? 0 : 1);
-    }
-    int status = 0;
-    const bool exited = pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status);
-    return exited ? WEXITSTATUS(status) : -1;
-#else
-    return body() ? 0 : 1;
-#endif
-}
 
 } // namespace
 
@@ -73,11 +38,11 @@ private slots:
             settingsFolder == SettingsFolder::CannotEnter)
             QSKIP("folder permission bits are a POSIX matter");
 #endif
-        const int result = asOrdinaryUser([&] {
+        const int result = OrdinaryUser::run([&] {
             saveAndReadBack(settingsFolder, besideProgram);
             return !QTest::currentTestFailed();
         });
-        if (result == cannotDropPrivileges)
+        if (result == OrdinaryUser::cannotDropPrivileges)
             QSKIP("running as root, and unable to become an ordinary user");
         QCOMPARE(result, 0); // the child's own failures are in the log above
     }

@@ -31,3 +31,12 @@ QString DataFolder::fileForWriting(const QString& relative) const {
         QDir().mkpath(QFileInfo(path).absolutePath());
     return path;
 }
+
+bool DataFolder::makeFolder(const QString& relative) const {
+    const QString path = file(relative);
+    if (QFileInfo(path).isDir())
+        return true;
+    if (place_ == Place::BesideProgram && !QFileInfo(file(relative.section(u'/', 0, 0))).isDir())
+        return false;
+    return QDir().mkpath(path);
+}

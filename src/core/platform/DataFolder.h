@@ -33,6 +33,11 @@ public:
     // The same path, for writing: in the user's own folder the folders leading to it are made
     // first; beside the program nothing is made, so a missing 数据库 still means no save.
     QString fileForWriting(const QString& relative) const;
+    // Makes a folder below the data folder (relative path written with '/') unless it is there,
+    // and says whether it is there now. In the user's own folder every folder leading to it is
+    // made; beside the program only the folders below an existing first one (数据库), which the
+    // program never creates there.
+    bool makeFolder(const QString& relative) const;
 
     static QString settingsFolderName() { return QStringLiteral("数据库"); }
 
