@@ -45,6 +45,7 @@ public:
     QString folderPath() const;
     // Sorted by name, without regard to case.
     const QList<LibraryText>& texts() const { return texts_; }
+    // The text of that name, or null; valid until the library changes.
     const LibraryText* find(const QString& name) const;
 
     // Named after the file, less its extension.
