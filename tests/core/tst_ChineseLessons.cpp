@@ -116,7 +116,7 @@ private slots:
         session.reveal();
         QVERIFY(session.revealed());
         QCOMPARE(session.nextCode(), int('g'));
-        QCOMPARE(WubiSession::shownCode(session.items().first()), QStringLiteral("g ␣"));
+        QCOMPARE(WubiSession::shownCode(session.items().first()), QStringLiteral("g + 空格"));
         session.keyDown('G', 0);
         session.keyDown(32, 0);
         QCOMPARE(session.accuracy(), 0);

@@ -105,9 +105,11 @@ private slots:
         Trainer& t = form.trainer();
         QMenu* file = form.popupMenus().wenjian();
         const QList<QAction*> items = file->actions();
-        QCOMPARE(items.size(), 5);
+        QCOMPARE(items.size(), 6);
         QCOMPARE(items[2], t.menus.lianxijilu);
-        QVERIFY(items[3]->isSeparator());
+        QCOMPARE(items[3], t.menus.kechenglianxi);
+        QCOMPARE(items[3]->text(), QStringLiteral("课程练习(&L)..."));
+        QVERIFY(items[4]->isSeparator());
         QCOMPARE(form.popupMenus().xuanxiang()->actions().last(), t.menus.yicuojian);
 
         t.run.start();

@@ -128,7 +128,7 @@ public:
             if (!isLetter(c))
                 earlierSigns_ += c;
         for (const WordList::Word& word : words.words()) {
-            if (word.letters & ~taughtLetters_)
+            if ((word.letters & ~taughtLetters_) || word.text.size() > LessonTextMaker::longestWord)
                 continue;
             taught_.add(word.text, weight);
             if (!(word.letters & newLetters))

@@ -18,6 +18,8 @@ public:
     static constexpr int length = 250;
     // Fewer words than this for a key, and letter groups stand in for them.
     static constexpr int enoughWords = 8;
+    // A 键位 lesson keeps to words a beginner can take in at a glance.
+    static constexpr int longestWord = 7;
 
     // The weight of a character's key in the draw. Without one, every key weighs the same.
     using KeyWeight = std::function<double(QChar)>;

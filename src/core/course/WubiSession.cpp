@@ -21,7 +21,7 @@ QString WubiSession::shownCode(const Item& item) {
     if (item.codes.isEmpty())
         return QString();
     const QString& code = item.codes.first();
-    return item.verse || code.size() == 4 ? code : code + QStringLiteral(" ␣");
+    return item.verse || code.size() == 4 ? code : code + QStringLiteral(" + 空格");
 }
 
 void WubiSession::reveal() {

@@ -34,7 +34,7 @@ public:
     const QString& typed() const { return typed_; }
     // Whether the current item's code is shown (after a miss or F1).
     bool revealed() const { return revealed_; }
-    // The code shown for an item: the shortest that commits it, with a space after a short one.
+    // The code shown for an item: the shortest that commits it, "+ 空格" after a short one.
     static QString shownCode(const Item& item);
     // Whether each item done was committed without a wrong key or help; and how long it took.
     bool missed(int item) const { return item >= 0 && item < missed_.size() && missed_[item]; }
