@@ -7,10 +7,12 @@
 #include "history/ChartModule.h"
 #include "history/HistoryWindow.h"
 #include "history/KeyHeatmap.h"
+#include "history/RunsTableModel.h"
 #include "keyboard/KeyboardView.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QTableView>
@@ -60,6 +62,37 @@ struct Prepared {
 class HistoryWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void lessonsAreListedBesideRunsAndEitherCanBeShownAlone_data() {
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QStringList>("styles");
+        QTest::newRow("both") << 0 << QStringList{"课程练习", "26个字母", "26个字母", "26个字母"};
+        QTest::newRow("runs alone") << 1 << QStringList{"26个字母", "26个字母", "26个字母"};
+        QTest::newRow("lessons alone") << 2 << QStringList{"课程练习"};
+    }
+    void lessonsAreListedBesideRunsAndEitherCanBeShownAlone() {
+        QFETCH(int, shown);
+        QFETCH(QStringList, styles);
+        Prepared p;
+        RunRecord lesson = run(4, 70, {{'f', 20, 19, 250, 20, 0, {{'D', 1}}}});
+        lesson.styleName = QStringLiteral("课程练习");
+        lesson.lesson = QStringLiteral("keys-01");
+        lesson.lessonName = QStringLiteral("键位 第 1 课 f j");
+        lesson.stage = QStringLiteral("键位");
+        RecordFile(p.trainer.platform().data).append(lesson);
+        HistoryWindow window(p.trainer.history, ChartModule(KEYVORA_PROGRAM_DIR));
+        window.shown().setCurrentIndex(shown);
+        const QAbstractItemModel& table = *window.table().model();
+        QStringList seen;
+        for (int row = 0; row < table.rowCount(); ++row) {
+            seen << table.index(row, RunsTableModel::Style).data().toString();
+            const bool isLesson = seen.last() == QStringLiteral("课程练习");
+            QCOMPARE(table.index(row, RunsTableModel::Lesson).data().toString(),
+                     isLesson ? lesson.lessonName : QString());
+            QCOMPARE(table.index(row, RunsTableModel::Level).data().toString().isEmpty(), isLesson);
+        }
+        QCOMPARE(seen, styles);
+    }
+
     void windowShowsEveryRunNewestFirstAndPaintsTheMostMissedKeyReddest() {
         Prepared p;
         HistoryWindow window(p.trainer.history, ChartModule(KEYVORA_PROGRAM_DIR));
@@ -74,13 +107,13 @@ private slots:
         QStringList firstColumn, speeds;
         for (int row = 0; row < 3; ++row) {
             firstColumn << rows.index(row, 0).data().toString();
-            speeds << rows.index(row, 8).data().toString();
+            speeds << rows.index(row, RunsTableModel::Speed).data().toString();
         }
         QCOMPARE(firstColumn,
                  QStringList({"2025-01-03 20:15", "2025-01-02 20:15", "2025-01-01 20:15"}));
         QCOMPARE(speeds, QStringList({"80", "60", "40"}));
-        window.table().sortByColumn(8, Qt::AscendingOrder);
-        QCOMPARE(rows.index(0, 8).data().toString(), QStringLiteral("40"));
+        window.table().sortByColumn(RunsTableModel::Speed, Qt::AscendingOrder);
+        QCOMPARE(rows.index(0, RunsTableModel::Speed).data().toString(), QStringLiteral("40"));
 
         // S missed 10 times in 20, A 3 in 20, K never; Q was never a target.
         const KeyHeatmap& heat = window.heatmap();

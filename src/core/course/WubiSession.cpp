@@ -120,7 +120,7 @@ int WubiSession::accuracy() const {
 }
 
 int WubiSession::speed() const {
-    return charSpeed();
+    return perMinute(count(), seconds());
 }
 
 double WubiSession::codeLength() const {

@@ -50,7 +50,7 @@ public:
 
     // Items committed without a miss, as a share of the items committed.
     int accuracy() const override;
-    // Chinese characters a minute.
+    // Keys a minute, every key struck counted.
     int speed() const override;
     int characters() const override { return characters_; }
     // Keys struck for each character committed, wrong keys and the space bar included.

@@ -36,9 +36,11 @@ QVariant RunsTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= runs_.size())
         return {};
     const RunRecord& r = runs_[index.row()];
+    if (role == isLessonRole)
+        return r.isLesson();
     if (role == Qt::TextAlignmentRole)
-        return index.column() <= Style ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return index.column() <= Lesson ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                        : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::UserRole && role != Qt::AccessibleTextRole)
         return {};
     const bool sortValue = role == Qt::UserRole;
@@ -47,10 +49,12 @@ QVariant RunsTableModel::data(const QModelIndex& index, int role) const {
         return sortValue ? QVariant(r.when) : r.when.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     case Style:
         return r.styleName;
+    case Lesson:
+        return r.lessonName;
     case Level:
-        return r.level;
+        return r.isLesson() ? QVariant(sortValue ? QVariant(-1) : QVariant(QString())) : r.level;
     case Total:
-        return r.total;
+        return r.isLesson() ? QVariant(sortValue ? QVariant(-1) : QVariant(QString())) : r.total;
     case Count:
         return r.count;
     case Hits:
@@ -69,9 +73,10 @@ QVariant RunsTableModel::data(const QModelIndex& index, int role) const {
 QVariant RunsTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList titles = {
-        QStringLiteral("日期"),   QStringLiteral("风格"), QStringLiteral("级别"),
-        QStringLiteral("总数"),   QStringLiteral("计数"), QStringLiteral("击中"),
-        QStringLiteral("正确率"), QStringLiteral("用时"), QStringLiteral("速度（个/分）")};
+    static const QStringList titles = {QStringLiteral("日期"), QStringLiteral("风格"),
+                                       QStringLiteral("课程"), QStringLiteral("级别"),
+                                       QStringLiteral("总数"), QStringLiteral("计数"),
+                                       QStringLiteral("击中"), QStringLiteral("正确率"),
+                                       QStringLiteral("用时"), QStringLiteral("速度（个/分）")};
     return section >= 0 && section < titles.size() ? QVariant(titles[section]) : QVariant();
 }

@@ -4,13 +4,16 @@
 
 #include <QAbstractTableModel>
 
-// The runs table of the history window, one row a run in file order (oldest first); the window
-// shows it through a sorting proxy, newest first. Qt::UserRole gives each cell's value to sort
+// The runs table of the history window, one row a run or a lesson of the course in file order
+// (oldest first); the window shows it through a sorting proxy, newest first. A lesson has no
+// level or total; a run no lesson. Qt::UserRole gives each cell's value to sort
 // by, so that numbers and dates sort as such.
 class RunsTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Date, Style, Level, Total, Count, Hits, Accuracy, Time, Speed, Columns };
+    enum Column { Date, Style, Lesson, Level, Total, Count, Hits, Accuracy, Time, Speed, Columns };
+    // Qt::UserRole + 1 of any cell: whether its row is a lesson of the course.
+    static constexpr int isLessonRole = Qt::UserRole + 1;
 
     explicit RunsTableModel(QObject* parent = nullptr);
 

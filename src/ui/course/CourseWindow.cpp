@@ -341,8 +341,6 @@ void CourseWindow::showFigures() {
                 missed += wubi->missed(i) ? 1 : 0;
             return missed;
         }();
-        // Keys a minute beside characters a minute: together they are the code length.
-        f.speed = LessonAttempt::perMinute(a->count(), a->seconds());
         f.charSpeed = a->charSpeed();
         f.codeLength = a->codeLength();
     }

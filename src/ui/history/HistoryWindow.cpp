@@ -7,6 +7,7 @@
 #include "history/RunsTableModel.h"
 #include "look/SongFont.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -50,6 +51,19 @@ HistoryWindow::HistoryWindow(PracticeHistory& history, const ChartModule& charts
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(Qt::UserRole);
+    sorted_->setFilterRole(RunsTableModel::isLessonRole);
+    shown_ = new QComboBox(this);
+    shown_->setObjectName(QStringLiteral("shown"));
+    shown_->addItems(
+        {QStringLiteral("练习和课程"), QStringLiteral("只看练习"), QStringLiteral("只看课程")});
+    shown_->setAccessibleName(QStringLiteral("显示哪些记录"));
+    auto* shownCaption = new QLabel(QStringLiteral("显示(&S)："), this);
+    shownCaption->setBuddy(shown_);
+    connect(shown_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        // The lesson flag reads "true" or "false": runs alone, lessons alone, or both.
+        const QString wanted[] = {QString(), QStringLiteral("false"), QStringLiteral("true")};
+        sorted_->setFilterFixedString(wanted[std::clamp(i, 0, 2)]);
+    });
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("runs"));
     table_->setAccessibleName(QStringLiteral("每次练习的成绩"));
@@ -77,6 +91,11 @@ HistoryWindow::HistoryWindow(PracticeHistory& history, const ChartModule& charts
     layout->addWidget(summary_);
     layout->addWidget(chartWidget, 5);
     layout->addLayout(keys);
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(shownCaption);
+    filter->addWidget(shown_);
+    filter->addStretch(1);
+    layout->addLayout(filter);
     layout->addWidget(table_, 4);
 
     const QList<RunRecord> runs = history.file().load();

@@ -8,6 +8,7 @@ class ChartModule;
 class KeyHeatmap;
 class PracticeHistory;
 class ProgressChart;
+class QComboBox;
 class QLabel;
 class QSortFilterProxyModel;
 class QTableView;
@@ -15,8 +16,9 @@ class RunsTableModel;
 
 // "练习记录": the learner's history in a window of its own beside the main window. A summary
 // line, the progress chart of the newest runs, the key heatmap of the newest runs and a table of
-// every run, newest first. It reads the record file when it is made and then follows the runs
-// that end while it exists.
+// every run, newest first; runs of the main window and lessons of the course alike, the table
+// showing either alone on request. It reads the record file when it is made and then follows the
+// runs that end while it exists.
 class HistoryWindow : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +28,8 @@ public:
 
     KeyHeatmap& heatmap() const { return *heatmap_; }
     QTableView& table() const { return *table_; }
+    // Which records the table shows: both kinds, runs alone, lessons alone.
+    QComboBox& shown() const { return *shown_; }
     QLabel& summary() const { return *summary_; }
     // nullptr when the chart module could not be loaded.
     ProgressChart* chart() const { return chart_; }
@@ -41,6 +45,7 @@ private:
     QSortFilterProxyModel* sorted_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* summary_ = nullptr;
+    QComboBox* shown_ = nullptr;
     QLabel* weakest_ = nullptr;
     KeyHeatmap* heatmap_ = nullptr;
     ProgressChart* chart_ = nullptr;
