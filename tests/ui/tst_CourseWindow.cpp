@@ -121,6 +121,9 @@ private slots:
             c.type(text.at(i));
         QCOMPARE(c.course().textSession()->position(), 5);
         QCOMPARE(c.course().textSession()->count(), 5);
+        // A screen reader reads what is left to type and the next character.
+        QCOMPARE(c.window->textView()->accessibleDescription(), text.mid(5));
+        QVERIFY(c.window->keyboard()->hintLabel()->accessibleName().contains(text.at(5)));
         QVERIFY(!c.window->unlockAll()->isChecked());
     }
 

@@ -68,7 +68,6 @@ void LessonTextView::setSession(const LessonSession* session) {
             lines_.clear();
             update();
         });
-        setAccessibleDescription(session_->text());
     } else {
         setAccessibleDescription(QString());
     }
@@ -129,6 +128,10 @@ int LessonTextView::caretLine() const {
 }
 
 void LessonTextView::follow() {
+    // A screen reader reads what is left to type, from the caret on.
+    const QString left = session_ ? session_->text().mid(session_->position()) : QString();
+    if (accessibleDescription() != left)
+        setAccessibleDescription(left);
     // The caret's line is the second in view, so the line just typed stays readable.
     const int wanted =
         std::clamp(caretLine() - 1, 0, std::max(0, int(lines_.size()) - visibleLines_));
