@@ -34,8 +34,8 @@ const ChineseTables& realTables() {
     return tables;
 }
 
-const CourseLesson& lessonOf(const CourseStage& stage, CourseLesson::Kind kind,
-                             CourseLesson::Source source) {
+CourseLesson lessonOf(const CourseStage& stage, CourseLesson::Kind kind,
+                      CourseLesson::Source source) {
     for (const CourseLesson& l : stage.lessons)
         if (l.kind == kind && l.source == source)
             return l;
