@@ -24,6 +24,8 @@ writable="$(awk '$1 !~ /^l/ && substr($1, 9, 1) == "w"' <<<"$contents")"
 app=io.github.keyvora.Keyvora
 course=usr/share/keyvora/课程
 for path in usr/bin/keyvora usr/lib/keyvora/keyvora usr/share/keyvora/《Keyvora》功能介绍.txt \
+  usr/share/keyvora/keyvora-song.ttf usr/share/keyvora/keyvora-song-course.ttf \
+  usr/lib/keyvora/keyvora-song-course.ttf \
   usr/lib/keyvora/课程 $course/words.txt $course/pinyin.tsv $course/wubi86.tsv $course/README.txt \
   $course/extract_course_data.py $course/word-blocklist.txt $course/Apache-2.0.txt \
   $course/LGPL-3.txt $course/copyright-wamerican-small.txt \

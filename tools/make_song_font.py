@@ -7,7 +7,11 @@ the characters the program itself shows (every non-ASCII character of its source
 plus printable ASCII), with their embedded bitmaps, under a family name of its own. Characters
 outside it, such as those of a web page, fall back to the full font.
 
-    make_song_font.py <source font> <face index> <output .ttf> <file or folder>...
+    make_song_font.py [--family NAME] <source font> <face index> <output .ttf> <file or folder>...
+
+The course's lessons have a cut of their own (--family "Keyvora Song Course"), added only when
+the course window opens: their three thousand characters would make the main window's font
+several times larger, and the main window keep more of it resident.
 """
 import os
 import sys
@@ -37,9 +41,13 @@ def characters(paths):
 
 
 def main():
-    if len(sys.argv) < 5:
+    args = sys.argv[1:]
+    family = FAMILY
+    if args[:1] == ["--family"] and len(args) > 1:
+        family, args = args[1], args[2:]
+    if len(args) < 4:
         sys.exit(__doc__)
-    source, index, output, paths = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4:]
+    source, index, output, paths = args[0], int(args[1]), args[2], args[3:]
     font = TTFont(source, fontNumber=index, lazy=False)
     options = subset.Options()
     options.layout_features = ["*"]
@@ -55,11 +63,11 @@ def main():
     subsetter.subset(font)
     for record in font["name"].names:
         if record.nameID in (1, 16):
-            record.string = FAMILY
+            record.string = family
         elif record.nameID in (3, 4):
-            record.string = FAMILY
+            record.string = family
         elif record.nameID == 6:
-            record.string = FAMILY.replace(" ", "")
+            record.string = family.replace(" ", "")
     os.makedirs(os.path.dirname(os.path.abspath(output)), exist_ok=True)
     temporary = output + ".part"
     font.save(temporary)

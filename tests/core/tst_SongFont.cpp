@@ -23,7 +23,8 @@ const QString fullFont = QStringLiteral("/usr/share/fonts/truetype/arphic/uming.
 QSet<char32_t> charactersOfTheSources() {
     QSet<char32_t> found;
     for (const char* folder :
-         {"app", "keyboard", "practice", "sound", "settings", "web", "resources"}) {
+         {"app", "keyboard", "practice", "sound", "settings", "web", "course", "texts", "history",
+          "resources"}) {
         QDirIterator files(QStringLiteral(KEYVORA_SOURCE_DIR "/") + QLatin1String(folder),
                            {"*.cpp", "*.h", "*.txt", "*.in"}, QDir::Files,
                            QDirIterator::Subdirectories);
@@ -90,6 +91,33 @@ private slots:
         const QString family = familyDrawing(SongFont::make(12), U'龘');
         QVERIFY2(!family.isEmpty(), "drawn as a missing glyph");
         QVERIFY(family != SongFont::ownFamily);
+    }
+
+    // Last: it adds the course's cut for the rest of the process.
+    void theLessonsCharactersComeFromTheCourseCutOnceTheCourseOpens() {
+        QFile table(QStringLiteral(KEYVORA_PROGRAM_DIR "/课程/pinyin.tsv"));
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        const QRawFont own(ownCut, 12);
+        QString lessons;
+        char32_t outside = 0;
+        for (const QByteArray& line : table.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            if (fields.size() < 2)
+                continue;
+            lessons += QString::fromUtf8(fields[1]);
+            for (char32_t c : QString::fromUtf8(fields[1]).toUcs4())
+                if (!outside && !own.supportsCharacter(c))
+                    outside = c;
+        }
+        QVERIFY2(outside, "every lesson character is in the main window's cut");
+        QVERIFY(familyDrawing(SongFont::make(12), outside) != SongFont::courseFamily);
+        QVERIFY(SongFont::addCourseFont(QStringLiteral(KEYVORA_PROGRAM_DIR "/") +
+                                        SongFont::courseFile));
+        QCOMPARE(familyDrawing(SongFont::make(12), outside), SongFont::courseFamily);
+        const QRawFont course(QStringLiteral(KEYVORA_PROGRAM_DIR "/") + SongFont::courseFile, 12);
+        for (char32_t c : lessons.toUcs4())
+            QVERIFY2(own.supportsCharacter(c) || course.supportsCharacter(c),
+                     qPrintable(QString::fromUcs4(&c, 1)));
     }
 
     void aMissingOrBrokenFileIsRefused() {

@@ -20,6 +20,13 @@ inline const QString ownFile = QStringLiteral("keyvora-song.ttf");
 // missing or not a font (the full fonts are then used alone).
 bool addOwnFont(const QString& path);
 
+// The cut of the course's Chinese characters, a family of its own that the fonts made after
+// addCourseFont() fall back to before the full fonts. Only the course window shows them, so it
+// is added when that window is first made, and the main window's font stays small.
+inline const QString courseFamily = QStringLiteral("Keyvora Song Course");
+inline const QString courseFile = QStringLiteral("keyvora-song-course.ttf");
+bool addCourseFont(const QString& path);
+
 QFont make(double points, bool bold = false);
 
 } // namespace SongFont

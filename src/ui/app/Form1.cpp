@@ -165,6 +165,7 @@ void Form1::showCourse() {
     if (!course_) {
         // Made, and its data read, only when first asked for: the main window's start pays
         // nothing for the course.
+        SongFont::addCourseFont(trainer_.platform().folder.file(SongFont::courseFile));
         course_ = new CourseWindow(trainer_.platform(), trainer_.options, trainer_.history, this);
         // One practice at a time: a lesson typed stops a run, a run started pauses the lesson.
         connect(&course_->course(), &CoursePractice::practiceStarted, this, [this] {
