@@ -146,18 +146,6 @@ private slots:
         QVERIFY(Mix_Playing(2));
     }
 
-    void haltSilencesAtOnce() {
-        SdlAudio audio;
-        QVERIFY(audio.open());
-        SdlSoundChannel music(audio, 3, true);
-        music.setFile(long_[3]);
-        music.play();
-        QVERIFY(Mix_Playing(3));
-        music.halt();
-        QVERIFY(!Mix_Playing(3));
-        QCOMPARE(music.file(), long_[3]);
-    }
-
     void theRepeatingChannelPlaysOnAfterItsSoundHasEnded() {
         SdlAudio audio;
         QVERIFY(audio.open());
@@ -173,19 +161,6 @@ private slots:
             SDL_Delay(2);
         QVERIFY(!Mix_Playing(0));
         QVERIFY(Mix_Playing(3));
-    }
-
-    void closingAndOpeningAgainKeepsTheFiles() {
-        SdlAudio audio;
-        QVERIFY(audio.open());
-        SdlSoundChannel channel(audio, 0, false);
-        channel.setFile(long_[0]);
-        audio.close();
-        channel.play();
-        audio.close();
-        QVERIFY(audio.open());
-        channel.play();
-        QVERIFY(Mix_Playing(0));
     }
 
     void playingOpensTheDeviceThatClosesOnlyAfterSilence() {

@@ -1,11 +1,10 @@
 #include "TestRegistry.h"
 
-#include "PracticeRig.h"
-
 #include "keyboard/DisplayStyles.h"
+#include "menus/MenuTree.h"
+#include "settings/Options.h"
 
 #include <QAction>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -55,23 +54,6 @@ private slots:
         QCOMPARE(checkMarks(menus), expected);
     }
 
-    void fallingDigitsHidesTheKeyboardAndDrawsOnlyDigits() {
-        PracticeRig rig;
-        DisplayStyles styles(rig.options);
-        QSignalSpy shown(&styles, &DisplayStyles::keyboardShownChanged);
-        QSignalSpy banner(&styles, &DisplayStyles::bannerChanged);
-        styles.choose(8);
-        QCOMPARE(shown.count(), 1);
-        QCOMPARE(shown.at(0).at(0).toBool(), false);
-        QCOMPARE(banner.count(), 1);
-        QCOMPARE(banner.at(0).at(0).toString(), QStringLiteral("Keyvora-10个数字"));
-        rig.startRun(0);
-        for (int i = 0; i < 500; ++i) {
-            rig.selector.zifu();
-            QVERIFY(rig.state.mubiao >= '0' && rig.state.mubiao <= '9');
-        }
-    }
-
     void anIndexThatNamesNoStyleChangesNothing_data() {
         QTest::addColumn<int>("index");
         QTest::newRow("separator") << 4;
@@ -86,29 +68,10 @@ private slots:
         styles.choose(6);
         const QString before = styles.banner();
         const QList<bool> marks = checkMarks(menus);
-        QSignalSpy shown(&styles, &DisplayStyles::keyboardShownChanged);
-        QSignalSpy banner(&styles, &DisplayStyles::bannerChanged);
         styles.choose(index);
         QCOMPARE(checkMarks(menus), marks);
         QCOMPARE(styles.banner(), before);
         QVERIFY(!styles.keyboardShown());
-        QCOMPARE(shown.count(), 0);
-        QCOMPARE(banner.count(), 0);
-    }
-
-    void choosingTheCheckedStyleAgainChangesNothingVisible() {
-        Options options;
-        MenuTree menus{options};
-        DisplayStyles styles(options);
-        styles.choose(5);
-        QSignalSpy shown(&styles, &DisplayStyles::keyboardShownChanged);
-        QSignalSpy banner(&styles, &DisplayStyles::bannerChanged);
-        QSignalSpy mark(menus.fengge1[5], &QAction::changed);
-        styles.choose(5);
-        QCOMPARE(shown.count(), 0);
-        QCOMPARE(banner.count(), 0);
-        QCOMPARE(mark.count(), 0);
-        QVERIFY(menus.fengge1[5]->isChecked());
     }
 };
 

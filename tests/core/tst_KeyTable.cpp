@@ -11,9 +11,6 @@
 #include <algorithm>
 
 using KeyTable::Key;
-using KeyTable::KeyKind;
-
-Q_DECLARE_METATYPE(KeyKind)
 
 class KeyTableTest : public QObject {
     Q_OBJECT
@@ -26,10 +23,7 @@ private slots:
     void everyLitKeyHasACap();
     void exactlyTheKeyIndicesHaveACap();
     void namedKeysAreExactlyTheNine();
-    void keyIndicesAreUniqueAndOnlyRightHandModifiersShareACode();
     void everyPrintableCharacterIsTypedByExactlyOneKey();
-    void kindsHaveTheirCharacters_data();
-    void kindsHaveTheirCharacters();
     void rowsHoldTheirKeysFromTheLeftMargin_data();
     void rowsHoldTheirKeysFromTheLeftMargin();
     void homeRowKeysAreTheEightFingersInOrder();
@@ -120,23 +114,6 @@ void KeyTableTest::namedKeysAreExactlyTheNine() {
     QCOMPARE(named, (QSet<int>{8, 13, 16, 17, 18, 20, 26, 27, 28}));
 }
 
-void KeyTableTest::keyIndicesAreUniqueAndOnlyRightHandModifiersShareACode() {
-    QMap<int, QList<int>> byCode;
-    QSet<int> indices;
-    for (const Key& key : KeyTable::keys()) {
-        QVERIFY2(!indices.contains(key.index), qPrintable(QString::number(key.index)));
-        indices.insert(key.index);
-        byCode[key.vk] << key.index;
-    }
-    QCOMPARE(indices.size(), 61);
-    for (auto it = byCode.cbegin(); it != byCode.cend(); ++it) {
-        const bool modifier = it.key() >= 16 && it.key() <= 18;
-        QCOMPARE(it.value().size(), modifier ? 2 : 1);
-        if (modifier)
-            QCOMPARE(it.value().last(), it.key() + 10);
-    }
-}
-
 void KeyTableTest::everyPrintableCharacterIsTypedByExactlyOneKey() {
     QMap<int, int> typed;
     for (const Key& key : KeyTable::keys())
@@ -148,38 +125,6 @@ void KeyTableTest::everyPrintableCharacterIsTypedByExactlyOneKey() {
     QCOMPARE(typed.lastKey(), 126);
     for (auto it = typed.cbegin(); it != typed.cend(); ++it)
         QVERIFY2(it.value() == 1, qPrintable(QChar(it.key())));
-}
-
-void KeyTableTest::kindsHaveTheirCharacters_data() {
-    QTest::addColumn<KeyKind>("kind");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("typesCharacters");
-    QTest::newRow("letters") << KeyKind::Letter << 26 << true;
-    QTest::newRow("digits") << KeyKind::Digit << 10 << true;
-    QTest::newRow("punctuation") << KeyKind::Punctuation << 11 << true;
-    QTest::newRow("named keys") << KeyKind::Named << 9 << false;
-    QTest::newRow("space") << KeyKind::Space << 1 << false;
-    QTest::newRow("Tab, Windows and menu keys") << KeyKind::Inert << 4 << false;
-}
-
-void KeyTableTest::kindsHaveTheirCharacters() {
-    QFETCH(KeyKind, kind);
-    QFETCH(int, count);
-    QFETCH(bool, typesCharacters);
-    int n = 0;
-    for (const Key& key : KeyTable::keys()) {
-        if (key.kind != kind)
-            continue;
-        ++n;
-        QCOMPARE(key.plain.code != 0 && key.shifted.code != 0, typesCharacters);
-        QCOMPARE(key.plain.code == 0 && key.shifted.code == 0, !typesCharacters);
-        QCOMPARE(key.name.isNull(), typesCharacters || kind == KeyKind::Inert);
-        if (kind == KeyKind::Letter)
-            QCOMPARE(QChar(key.plain.code).toUpper(), QChar(key.shifted.code));
-        if (kind == KeyKind::Letter || kind == KeyKind::Digit || kind == KeyKind::Punctuation)
-            QCOMPARE(key.vk, key.index);
-    }
-    QCOMPARE(n, count);
 }
 
 void KeyTableTest::rowsHoldTheirKeysFromTheLeftMargin_data() {

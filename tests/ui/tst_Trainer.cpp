@@ -15,7 +15,6 @@
 #include "web/WebStrip.h"
 
 #include <QAction>
-#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
@@ -268,17 +267,6 @@ private slots:
         QVERIFY(!trainer.wubi.reciting());
         QCOMPARE(trainer.menus.bofangwubi->text(), MenuTree::bofangCaption);
         QCOMPARE(rig.channel(4).calls.last(), QStringLiteral("halt"));
-    }
-
-    void altAAsksForTheFileMenuAndExitIsForwarded() {
-        TrainerRig rig;
-        Trainer trainer(rig.platform());
-        QSignalSpy menu(&trainer, &Trainer::fileMenuRequested);
-        QSignalSpy exit(&trainer, &Trainer::exitRequested);
-        trainer.keyInput.keyDown(65, 4);
-        QCOMPARE(menu.size(), 1);
-        trainer.menus.tuichu->trigger();
-        QCOMPARE(exit.size(), 1);
     }
 
     void theFingerIndicatorsFollowTheStatisticsTick() {
