@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QString>
 #include <QtEndian>
+#include <QtMath>
 
 #include <cmath>
 
