@@ -60,7 +60,6 @@ public:
     // SoundDevice: while held, the device is open and never closes for silence.
     void hold() override;
     void release() override;
-    bool isHeld() const { return holds_ > 0; }
 
     // Halts every channel and closes the device. The channels keep their files and the decoded
     // sounds are kept for the next opening.
