@@ -180,3 +180,10 @@ LC_ALL=C sort "$jobs" | tr '\n' '\0' | xargs -0 -P 2 -n 1 bash -c '
     set -euo pipefail
     IFS=$'"'"'\t'"'"' read -r kind path text <<<"$1"
     "$kind" "$path" "$text"' render
+
+# A file that an earlier list named and this one does not must not linger in the pack.
+(cd "$out" && find 声音 -type f) | LC_ALL=C sort >"$work/present"
+cut -f1 "$manifest" | LC_ALL=C sort >"$work/listed"
+LC_ALL=C comm -23 "$work/present" "$work/listed" | while IFS= read -r stale; do
+    rm -f "$out/$stale"
+done

@@ -207,28 +207,6 @@ private slots:
             QVERIFY(rig.keySound.calls.isEmpty());
     }
 
-    void aStartingRunReadiesOnlyTheChannelsItWillSoundOn_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("errorSoundOn");
-        QTest::addColumn<bool>("keyReady");
-        QTest::newRow("无, error sound off") << 0 << false << false;
-        QTest::newRow("无, error sound on") << 0 << true << false;
-        QTest::newRow("语音报键") << 1 << false << true;
-        QTest::newRow("音效3, error sound on") << 4 << true << true;
-    }
-    void aStartingRunReadiesOnlyTheChannelsItWillSoundOn() {
-        QFETCH(int, mode);
-        QFETCH(bool, errorSoundOn);
-        QFETCH(bool, keyReady);
-        Rig rig;
-        rig.checkSoundMode(mode);
-        rig.options.setCuowushengyin(errorSoundOn);
-        rig.input.prepareSounds();
-        const QStringList prepared{QStringLiteral("prepare")};
-        QCOMPARE(rig.keySound.calls, keyReady ? prepared : QStringList());
-        QCOMPARE(rig.errorSound.calls, errorSoundOn ? prepared : QStringList());
-    }
-
     void autoRepeatCountsEveryKeyDown() {
         Rig rig;
         rig.startRun(65);

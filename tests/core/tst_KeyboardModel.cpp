@@ -9,7 +9,6 @@ class KeyboardModelTest : public QObject {
     Q_OBJECT
 private slots:
     void enterLightsCapArrowAndUpperArmTogether();
-    void anUnchangedColourEmitsNothing();
     void partsAKeyLacksKeepTheKeyColour();
     void indicesWithoutLabelsAreSkipped_data();
     void indicesWithoutLabelsAreSkipped();
@@ -23,20 +22,6 @@ void KeyboardModelTest::enterLightsCapArrowAndUpperArmTogether() {
     QCOMPARE(changed.at(0).at(0).toInt(), 13);
     for (KeyPart part : {KeyPart::Cap, KeyPart::Lower, KeyPart::Upper})
         QCOMPARE(model.colour(13, part), KeyboardModel::litColour);
-}
-
-void KeyboardModelTest::anUnchangedColourEmitsNothing() {
-    KeyboardModel model;
-    QSignalSpy changed(&model, &KeyboardModel::keyColourChanged);
-    model.setKeyColour(65, KeyboardModel::keyColour);
-    QCOMPARE(changed.count(), 0);
-    model.setKeyColour(65, KeyboardModel::litColour);
-    model.setKeyColour(65, KeyboardModel::litColour);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(model.colour(65, KeyPart::Cap), KeyboardModel::litColour);
-    model.setKeyColour(65, KeyboardModel::keyColour);
-    QCOMPARE(changed.count(), 2);
-    QCOMPARE(model.colour(65, KeyPart::Cap), KeyboardModel::keyColour);
 }
 
 void KeyboardModelTest::partsAKeyLacksKeepTheKeyColour() {

@@ -233,20 +233,6 @@ private slots:
             QVERIFY(rig.run.countdownVisible());
         }
     }
-
-    void countdownFiguresAreAnnouncedOnlyWhenTheyChange() {
-        Rig rig;
-        QSignalSpy spy(&rig.run, &RunController::countdownChanged);
-        rig.run.start();
-        QCOMPARE(spy.count(), 1); // shown, with the figure 5 already in place
-        for (int i = 0; i < 51; ++i) {
-            rig.clock.advance(0.1);
-            rig.run.tickCountdown();
-        }
-        // 4, 3, 2, 1, 0, then hidden when the run starts.
-        QCOMPARE(spy.count(), 7);
-        QVERIFY(rig.state.running());
-    }
 };
 
 KEYVORA_TEST_MAIN(RunController, RunControllerTest)

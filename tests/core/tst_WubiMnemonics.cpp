@@ -8,7 +8,6 @@
 #include "sound/WubiMnemonics.h"
 
 #include <QAction>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -88,18 +87,6 @@ private slots:
         m.wubi.hoverKey(keyS);
         m.wubi.hoverFrame();
         QVERIFY(!m.wubi.label().isVisible());
-    }
-
-    void theLabelSignalsOnlyWhenSomethingChanges() {
-        Mnemonics m;
-        QSignalSpy changed(&m.wubi.label(), &MnemonicLabel::changed);
-        m.wubi.hoverKey(keyS);
-        QVERIFY(changed.size() > 0);
-        changed.clear();
-        m.wubi.hoverKey(keyS);
-        m.wubi.hoverKey(keyZ);
-        m.wubi.hoverKey(keyZ);
-        QCOMPARE(changed.size(), 1);
     }
 
     void hoveringStillShowsVersesWhileReciting() {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-// A sound channel that records what it was asked to do: "set:<file>", "prepare", "play", "halt".
+// A sound channel that records what it was asked to do: "set:<file>", "play", "halt".
 class RecordingSoundChannel final : public SoundChannel {
 public:
     QStringList calls;
@@ -15,7 +15,6 @@ public:
         calls << QStringLiteral("set:") + path;
     }
     QString file() const override { return file_; }
-    void prepare() override { calls << QStringLiteral("prepare"); }
     void play() override {
         calls << QStringLiteral("play");
         if (!file_.isEmpty())

@@ -4,6 +4,7 @@
 #include "FakeDialogs.h"
 #include "FakeHostLookup.h"
 #include "FakeRandom.h"
+#include "FakeSoundDevice.h"
 #include "RecordingSoundChannel.h"
 
 #include "platform/Platform.h"
@@ -19,6 +20,7 @@ struct TrainerRig {
     FakeClock clock;
     FakeRandom random;
     std::array<RecordingSoundChannel, 4> channels;
+    FakeSoundDevice soundDevice;
     FakeConnection connection;
     FakeHostLookup hostLookup;
     FakeInputBox inputBox;
@@ -37,6 +39,7 @@ struct TrainerRig {
         p.random = &random;
         for (std::size_t i = 0; i < 4; ++i)
             p.channels[i] = &channels[i];
+        p.soundDevice = &soundDevice;
         p.folder = ProgramFolder(dir.path());
         p.data = DataFolder(dir.path());
         p.screenWidth = [screenWidth] { return screenWidth; };

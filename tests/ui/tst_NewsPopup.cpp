@@ -16,17 +16,6 @@ class NewsPopupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void popupNeverKeepsTheProgramAliveNorTakesTheFocus() {
-        FakeShell shell;
-        NewsPopup popup(shell);
-        QVERIFY(!popup.testAttribute(Qt::WA_QuitOnClose));
-        QVERIFY(popup.testAttribute(Qt::WA_ShowWithoutActivating));
-        QVERIFY(popup.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(popup.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(popup.size(), QSize(257, 261));
-        QVERIFY(!popup.isVisible());
-    }
-
     void loadPlacesTheHiddenWindowAtTheWorkAreasLowerRight() {
         FakeShell shell;
         NewsPopup popup(shell);

@@ -10,11 +10,8 @@ namespace {
 constexpr Uint32 keptChunkBytes = 256 * 1024;
 
 // The sound pack is recorded at 22050 Hz: mixing at that rate loses nothing and does half the
-// work, and decoded sounds take half the memory, of 44100 Hz. The mixing thread wakes once per
-// buffer for as long as the device is open: 1024 samples (46 ms) keep a keystroke's sound
-// prompt while waking half as often as 512 would.
+// work, and decoded sounds take half the memory, of 44100 Hz.
 constexpr int sampleRate = 22050;
-constexpr int bufferSamples = 1024;
 
 } // namespace
 
@@ -54,13 +51,21 @@ bool SdlAudio::openForPlay() {
         openFailed_ = true;
         return false;
     }
-    if (sdl_.openAudio(sampleRate, MIX_DEFAULT_FORMAT, 2, bufferSamples) != 0) {
+    tap_ = nextTap_; // the mixing thread is not running yet
+    // A sound starts in the next buffer the mixer fills and is heard once the device has played
+    // the buffers queued before it: with 256 frames (11.6 ms) a key's sound follows the key
+    // within about 20 ms, where typists begin to hear a lag. The device may grant another size,
+    // which the mixer then uses; the mixing thread wakes once per buffer while the device is open.
+    if (sdl_.openAudioDevice(sampleRate, MIX_DEFAULT_FORMAT, 2, requestedFrames, nullptr,
+                             SDL_AUDIO_ALLOW_SAMPLES_CHANGE) != 0) {
         qCWarning(lcAudio) << "the audio device did not open; the trainer stays silent";
         sdl_.quitSubSystem(SDL_INIT_AUDIO);
         openFailed_ = true;
         return false;
     }
     sdl_.allocateChannels(channelCount);
+    grantedBytes_ = 0;
+    sdl_.setPostMix(&SdlAudio::mixed, this);
     open_ = true;
     // Another device may mix in another format: sounds converted for the old one must go.
     DeviceFormat format;
@@ -73,8 +78,40 @@ bool SdlAudio::openForPlay() {
         if (it->holders > 0)
             decode(*it, it.key());
     }
-    silence_.start();
+    if (holds_ == 0)
+        silence_.start();
     return true;
+}
+
+void SdlAudio::hold() {
+    if (++holds_ > 1)
+        return;
+    silence_.stop();
+    open();
+}
+
+void SdlAudio::release() {
+    if (holds_ == 0 || --holds_ > 0)
+        return;
+    if (open_)
+        silence_.start();
+}
+
+int SdlAudio::grantedFrames() const {
+    const int bytesPerFrame = 2 * decodedFor_.channels; // 16-bit samples
+    return bytesPerFrame > 0 ? grantedBytes_.load() / bytesPerFrame : 0;
+}
+
+void SdlAudio::setMixTap(MixTap tap, void* context) {
+    nextTap_ = {tap, context};
+}
+
+// On the mixing thread, with every buffer the mixer has filled.
+void SdlAudio::mixed(void* self, Uint8* buffer, int bytes) {
+    auto* audio = static_cast<SdlAudio*>(self);
+    audio->grantedBytes_.store(bytes, std::memory_order_relaxed);
+    if (audio->tap_.first)
+        audio->tap_.first(audio->tap_.second, buffer, bytes);
 }
 
 void SdlAudio::close() {
@@ -88,7 +125,7 @@ void SdlAudio::close() {
 }
 
 void SdlAudio::closeIfSilent() {
-    if (!open_)
+    if (!open_ || holds_ > 0)
         return;
     if (sdl_.playing(-1) > 0)
         silence_.start(); // music or a recitation: look again later
@@ -97,11 +134,11 @@ void SdlAudio::closeIfSilent() {
 }
 
 void SdlAudio::played() {
-    if (open_)
+    if (open_ && holds_ == 0)
         silence_.start();
 }
 
-void SdlAudio::hold(const QString& path) {
+void SdlAudio::holdFile(const QString& path) {
     if (path.isEmpty())
         return;
     Entry& entry = entries_[path];
@@ -110,7 +147,7 @@ void SdlAudio::hold(const QString& path) {
         decode(entry, path);
 }
 
-void SdlAudio::release(const QString& path) {
+void SdlAudio::releaseFile(const QString& path) {
     const auto it = entries_.find(path);
     if (it == entries_.end() || it->holders == 0)
         return;

@@ -48,7 +48,8 @@ bool SdlMixerLibrary::load() {
         resolve(sdl_, initSubSystem, "SDL_InitSubSystem") &&
         resolve(sdl_, quitSubSystem, "SDL_QuitSubSystem") &&
         resolve(sdl_, rwFromFile, "SDL_RWFromFile") &&
-        resolve(mixer_, openAudio, "Mix_OpenAudio") &&
+        resolve(mixer_, openAudioDevice, "Mix_OpenAudioDevice") &&
+        resolve(mixer_, setPostMix, "Mix_SetPostMix") &&
         resolve(mixer_, closeAudio, "Mix_CloseAudio") &&
         resolve(mixer_, queryFormat, "Mix_QuerySpec") &&
         resolve(mixer_, allocateChannels, "Mix_AllocateChannels") &&

@@ -21,7 +21,8 @@ public:
     decltype(&::SDL_InitSubSystem) initSubSystem = nullptr;
     decltype(&::SDL_QuitSubSystem) quitSubSystem = nullptr;
     decltype(&::SDL_RWFromFile) rwFromFile = nullptr;
-    decltype(&::Mix_OpenAudio) openAudio = nullptr;
+    decltype(&::Mix_OpenAudioDevice) openAudioDevice = nullptr;
+    decltype(&::Mix_SetPostMix) setPostMix = nullptr;
     decltype(&::Mix_CloseAudio) closeAudio = nullptr;
     decltype(&::Mix_QuerySpec) queryFormat = nullptr;
     decltype(&::Mix_AllocateChannels) allocateChannels = nullptr;

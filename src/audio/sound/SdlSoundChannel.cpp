@@ -7,7 +7,7 @@ SdlSoundChannel::SdlSoundChannel(SdlAudio& audio, int mixerChannel, bool repeat)
 
 SdlSoundChannel::~SdlSoundChannel() {
     halt();
-    audio_.release(file_);
+    audio_.releaseFile(file_);
 }
 
 void SdlSoundChannel::setFile(const QString& path) {
@@ -19,14 +19,9 @@ void SdlSoundChannel::setFile(const QString& path) {
     }
     // Halt before letting go: the old sound may be freed once no channel holds it.
     halt();
-    audio_.release(file_);
+    audio_.releaseFile(file_);
     file_ = path;
-    audio_.hold(file_);
-}
-
-void SdlSoundChannel::prepare() {
-    if (!file_.isEmpty())
-        audio_.open();
+    audio_.holdFile(file_);
 }
 
 void SdlSoundChannel::play() {

@@ -23,7 +23,6 @@ public:
     // opens another file. Setting the same file again keeps the decoded sound.
     void setFile(const QString& path) override;
     QString file() const override { return file_; }
-    void prepare() override;
     void play() override;
     void halt() override;
 

@@ -15,8 +15,8 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
       selector(state, options, falling, *platform_.random, channel(1), platform_.folder),
       runClock(state, *platform_.clock), fallingCharacter(state, falling, selector),
       run(state, falling, selector, runClock, fallingCharacter, *platform_.clock),
-      blink(state, keyboard), statistics(state), fingers(state, options),
-      levels(options, *platform_.inputBox, appTitle),
+      runSound(options, state, run, platform_.soundDevice), blink(state, keyboard),
+      statistics(state), fingers(state, options), levels(options, *platform_.inputBox, appTitle),
       keyInput(state, options, selector, channel(1), channel(2)),
       keySounds(options, channel(1), platform_.folder),
       switches(options, channel(4), platform_.folder),
@@ -38,7 +38,6 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
     run.setBeforeStart([this] {
         if (wubi.reciting())
             wubi.toggleRecitation();
-        keyInput.prepareSounds();
         emit runStarting();
     });
     blink.setEndOfRun([this] { run.stop(); });

@@ -13,6 +13,7 @@
 #include "practice/KeyInput.h"
 #include "practice/LevelsAndTotals.h"
 #include "practice/RunController.h"
+#include "practice/RunSoundHold.h"
 #include "practice/StatisticsTicker.h"
 #include "run/PracticeState.h"
 #include "run/RunClock.h"
@@ -81,6 +82,7 @@ public:
     RunClock runClock;
     FallingCharacter fallingCharacter;
     RunController run;
+    RunSoundHold runSound;
     BlinkTimer blink;
     StatisticsTicker statistics;
     FingerIndicators fingers;

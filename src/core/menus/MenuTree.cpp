@@ -53,7 +53,7 @@ MenuTree::MenuTree(const Options& options, QObject* parent) : QObject(parent), o
     xian7 = separator(QStringLiteral("xian7"));
     huifu = item(QStringLiteral("huifu"), QStringLiteral("恢复菜单默认设置(&H)"));
     huifu->setCheckable(false);
-    yicuojian = item(QStringLiteral("yicuojian"), QStringLiteral("重点练习易错键(&W)"));
+    yicuojian = item(QStringLiteral("yicuojian"), QStringLiteral("重点练习易错键(&Z)"));
 
     const QStringList help = {
         QStringLiteral("功能介绍(&Y)"),

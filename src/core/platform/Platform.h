@@ -9,6 +9,7 @@
 class Clock;
 class RandomSource;
 class SoundChannel;
+class SoundDevice;
 class ConnectionCheck;
 class FileDialog;
 class HostLookup;
@@ -23,6 +24,9 @@ struct Platform {
     RandomSource* random = nullptr;
     // Key sound, error sound, spoken mnemonic, music and recitation (endless repeat).
     std::array<SoundChannel*, 4> channels{};
+    // The device the channels play on, held open while something must sound promptly; none:
+    // it opens and closes with the sounds alone.
+    SoundDevice* soundDevice = nullptr;
     ProgramFolder folder{QString()};
     // Where the settings and the records are read and written.
     DataFolder data{QString()};

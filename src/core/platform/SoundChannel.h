@@ -17,10 +17,6 @@ public:
     // Starts the loaded file from its beginning, cutting whatever the channel was playing.
     virtual void play() = 0;
 
-    // Something is about to be played (a run is starting): the channel may get ready now so
-    // that the first sound starts without delay. Playing works without it.
-    virtual void prepare() {}
-
     // Silences the channel at once.
     virtual void halt() = 0;
 

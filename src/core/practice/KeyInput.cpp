@@ -16,13 +16,6 @@ void KeyInput::setOpenFileMenu(std::function<void()> open) {
     openFileMenu_ = std::move(open);
 }
 
-void KeyInput::prepareSounds() {
-    if (options_.shengyin() != Options::silentMode)
-        keySound_.prepare();
-    if (options_.cuowushengyin())
-        errorSound_.prepare();
-}
-
 void KeyInput::keyDown(int code, int state) {
     // Alt+A is the keyboard way to the file menu, in a run or not; it is never a key press of
     // the practice.

@@ -18,10 +18,6 @@ public:
     // What Alt+A does: pop up the file menu at the mouse position.
     void setOpenFileMenu(std::function<void()> open);
 
-    // A run is about to start: readies the channels its keystrokes will sound on, so that the
-    // first sound of the run starts at once.
-    void prepareSounds();
-
     // One key-down event (auto-repeats included): the Windows virtual-key code and the
     // modifier bits 1 Shift, 2 Ctrl, 4 Alt.
     void keyDown(int code, int state);

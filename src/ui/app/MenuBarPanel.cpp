@@ -23,6 +23,10 @@ constexpr int labelHeight = 195;
 // The captions as the menus name them; the letter after "&" shows underlined.
 const std::array<const char*, 3> labelCaptions = {"文件(&F)", "选项(&C)", "帮助(&H)"};
 
+// The highlight's fill under the pointer, and once its menu has been opened.
+const QColor hoverColour(193, 210, 238);
+const QColor pressedColour(181, 190, 214);
+
 } // namespace
 
 MenuBarPanel::MenuBarPanel(QWidget* window, PopupMenus& menus)
@@ -64,7 +68,6 @@ void MenuBarPanel::place(int i, const QColor& colour) {
     const auto k = std::size_t(i);
     shape1_->setGeometry(
         Twips::rect(labelLeft[k] - 50, labelTop - 30, labelWidth, labelHeight + 55));
-    colour_ = colour;
     QPalette palette = shape1_->palette();
     palette.setColor(QPalette::Window, colour);
     shape1_->setPalette(palette);

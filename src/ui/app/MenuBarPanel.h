@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QColor>
 #include <QObject>
 
 #include <array>
 
 class PopupMenus;
+class QColor;
 class QFrame;
 class QLabel;
 class QWidget;
@@ -15,9 +15,6 @@ class QWidget;
 class MenuBarPanel : public QObject {
     Q_OBJECT
 public:
-    static inline const QColor hoverColour{193, 210, 238};
-    static inline const QColor pressedColour{181, 190, 214};
-
     MenuBarPanel(QWidget* window, PopupMenus& menus);
 
     // Pointer over label i: the highlight moves there in the hover colour, unless it already
@@ -31,7 +28,6 @@ public:
     QLabel* label(int i) const { return labels_[std::size_t(i)]; }
     QFrame* highlight() const { return shape1_; }
     bool highlightVisible() const;
-    QColor highlightColour() const { return colour_; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -42,5 +38,4 @@ private:
     PopupMenus& menus_;
     std::array<QLabel*, 3> labels_{};
     QFrame* shape1_ = nullptr;
-    QColor colour_ = pressedColour;
 };

@@ -10,6 +10,7 @@ SystemPlatform::SystemPlatform(const QString& programFolder) {
         channels_[std::size_t(i)] = std::make_unique<SdlSoundChannel>(audio_, i, i == 3);
         platform_.channels[std::size_t(i)] = channels_[std::size_t(i)].get();
     }
+    platform_.soundDevice = &audio_;
     platform_.clock = &clock_;
     platform_.random = &random_;
     platform_.folder = ProgramFolder(programFolder);

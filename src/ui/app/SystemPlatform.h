@@ -23,6 +23,7 @@ public:
     explicit SystemPlatform(const QString& programFolder);
 
     const Platform& platform() const { return platform_; }
+    SdlAudio& audio() { return audio_; }
 
 private:
     SystemClock clock_;
