@@ -7,6 +7,7 @@
 #include "course/KeyCurriculum.h"
 #include "history/RecordFile.h"
 #include "keyboard/KeyTable.h"
+#include "settings/Options.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -120,6 +121,32 @@ private slots:
         }
         QCOMPARE(passed, KeyCurriculum::keysStage().lessons.size());
         QCOMPARE(id, QStringLiteral("english-01"));
+    }
+
+    void theSoundDeviceStaysOpenForALessonThatCanSound_data() {
+        QTest::addColumn<int>("keySound");
+        QTest::addColumn<bool>("errorTone");
+        QTest::addColumn<bool>("held");
+        QTest::newRow("spoken key names") << int(Options::spokenMode) << false << true;
+        QTest::newRow("a keystroke effect") << 3 << false << true;
+        QTest::newRow("only the error tone") << int(Options::silentMode) << true << true;
+        QTest::newRow("nothing that sounds") << int(Options::silentMode) << false << false;
+    }
+    void theSoundDeviceStaysOpenForALessonThatCanSound() {
+        QFETCH(int, keySound);
+        QFETCH(bool, errorTone);
+        QFETCH(bool, held);
+        Course c;
+        c.trainer.options.setShengyin(keySound);
+        c.trainer.options.setCuowushengyin(errorTone);
+        c.course.start(QStringLiteral("keys-01"));
+        QCOMPARE(c.rig.soundDevice.holds, held ? 1 : 0);
+        c.course.setPresent(false); // the learner went to another window
+        QCOMPARE(c.rig.soundDevice.holds, 0);
+        c.course.setPresent(true);
+        QCOMPARE(c.rig.soundDevice.holds, held ? 1 : 0);
+        c.type(0.2);
+        QCOMPARE(c.rig.soundDevice.holds, 0); // the lesson is done
     }
 
     void aRunOfTheMainWindowMakesWayForALessonAndALessonForARun() {

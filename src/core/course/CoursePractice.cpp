@@ -32,9 +32,12 @@ CoursePractice::CoursePractice(const Platform& platform, Options& options, Pract
                                const LearnerFiles& files, QObject* parent)
     : QObject(parent), platform_(platform), options_(options), history_(history),
       progress_(platform.data, files.progress()), missBook_(platform.data, files.missBook()),
-      hints_(keyboard_, options) {
+      hints_(keyboard_, options), soundHold_(platform.soundDevice) {
     if (platform_.clock)
         hints_.setClock(*platform_.clock);
+    connect(&options_, &Options::shengyinChanged, this, &CoursePractice::updateSoundHold);
+    connect(&options_, &Options::cuowushengyinChanged, this, &CoursePractice::updateSoundHold);
+    connect(&options_, &Options::beijingyinyueChanged, this, &CoursePractice::updateSoundHold);
     buildStages();
 }
 
@@ -114,6 +117,7 @@ void CoursePractice::setTexts(const QList<std::pair<QString, QStringList>>& text
         currentId_.clear();
         attempt_.reset();
         hints_.show(-1);
+        updateSoundHold();
         emit lessonChanged();
     }
     emit standingsChanged();
@@ -297,6 +301,7 @@ bool CoursePractice::start(const QString& id) {
     // In the spoken mode the first character is named as a run names its first target.
     if (options_.shengyin() == Options::spokenMode && attempt_->nextCode() >= 0)
         soundFor(LessonAttempt::Outcome::Ignored);
+    updateSoundHold();
     emit lessonChanged();
     return true;
 }
@@ -364,18 +369,31 @@ void CoursePractice::soundFor(LessonAttempt::Outcome outcome) {
 }
 
 void CoursePractice::pause() {
-    if (!takesKeys())
+    if (!takesKeys() || attempt_->state() != LessonAttempt::State::Running)
         return;
     hints_.show(-1);
-    if (attempt_->state() != LessonAttempt::State::Running)
-        return;
     attempt_->pause();
     emit progressed();
 }
 
-void CoursePractice::wake() {
-    if (attempt_ && attempt_->state() == LessonAttempt::State::Ready)
+void CoursePractice::setPresent(bool present) {
+    present_ = present;
+    if (!present) {
+        pause();
+        hints_.show(-1);
+    } else if (attempt_ && attempt_->state() == LessonAttempt::State::Ready) {
         hints_.show(attempt_->nextCode());
+    }
+    updateSoundHold();
+}
+
+void CoursePractice::updateSoundHold() {
+    // As for a run: the device stays open while a lesson is on display in a window the learner
+    // is in and it can sound, so that every key sounds at once, the first one included.
+    const bool underWay = present_ && takesKeys();
+    const bool canSound = options_.shengyin() != Options::silentMode || options_.cuowushengyin() ||
+                          options_.beijingyinyue();
+    soundHold_.set(underWay && canSound);
 }
 
 void CoursePractice::finish() {
@@ -437,6 +455,7 @@ void CoursePractice::finish() {
     if (result_.weakest.size() > 3)
         result_.weakest.resize(3);
 
+    updateSoundHold();
     if (l->kind == CourseLesson::Kind::Wubi)
         noteMisses();
     if (!progress_.record(l->id, result_.speed, record.accuracy, result_.passed))

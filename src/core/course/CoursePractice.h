@@ -11,6 +11,7 @@
 #include "keyboard/KeyboardModel.h"
 #include "platform/LearnerFiles.h"
 #include "platform/Platform.h"
+#include "platform/SoundDeviceHold.h"
 
 #include <QObject>
 
@@ -102,11 +103,14 @@ public:
     // F1 in a Wubi lesson: shows the code of the character on display, which then counts as
     // missed. False where there is nothing to show.
     bool reveal();
-    // Stops the clock until the next key that types; the hints go dark meanwhile (also before the
-    // first key: the window is put aside).
+    // Stops the clock until the next key that types; the hints go dark meanwhile.
     void pause();
-    // The window is back: a lesson waiting for its first key shows its hints again.
-    void wake();
+    // Whether the course window is the learner's: left for another window (or hidden) the lesson
+    // pauses, its hints go dark and the sound device may close; back, a lesson waiting for its
+    // first key shows its hints again.
+    void setPresent(bool present);
+    // Whether the sound device is held open for the lesson on display.
+    bool holdsSound() const { return soundHold_.held(); }
     // Whether the lesson on display takes typing keys: ready, running or paused.
     bool takesKeys() const;
 
@@ -135,6 +139,7 @@ private:
     void say(const QString& text) const;
     void soundFor(LessonAttempt::Outcome outcome);
     std::unique_ptr<LessonAttempt> makeAttempt(const CourseLesson& lesson, std::uint32_t seed);
+    void updateSoundHold();
 
     Platform platform_;
     Options& options_;
@@ -152,4 +157,6 @@ private:
     std::unique_ptr<LessonAttempt> attempt_;
     QList<ChineseTables::Pinyin> pinyinEntries_;
     Result result_;
+    SoundDeviceHold soundHold_;
+    bool present_ = true;
 };

@@ -453,7 +453,7 @@ void CourseWindow::showEvent(QShowEvent* event) {
 }
 
 void CourseWindow::hideEvent(QHideEvent* event) {
-    course_->pause();
+    course_->setPresent(false);
     QWidget::hideEvent(event);
 }
 
@@ -462,10 +462,7 @@ void CourseWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::ActivationChange)
         return;
     // A lesson does not run on while the learner is in another window.
-    if (isActiveWindow())
-        course_->wake();
-    else
-        course_->pause();
+    course_->setPresent(isActiveWindow());
 }
 
 bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
