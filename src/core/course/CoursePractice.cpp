@@ -47,6 +47,22 @@ void CoursePractice::say(const QString& text) const {
 
 void CoursePractice::load() {
     loadData();
+    loadLearner();
+}
+
+void CoursePractice::setLearner(const LearnerFiles& files) {
+    currentId_.clear();
+    attempt_.reset();
+    pinyinEntries_.clear();
+    result_ = Result{};
+    hints_.show(-1);
+    progress_ = CourseProgress(platform_.data, files.progress());
+    missBook_ = MissBook(platform_.data, files.missBook());
+    loadLearner();
+    emit lessonChanged();
+}
+
+void CoursePractice::loadLearner() {
     const QDateTime now = platform_.clock->localDateTime();
     if (!missBook_.load(now) && !missBook_.setAsideAs().isEmpty())
         say(QStringLiteral("错字本文件已损坏，无法读取。它已改名保存为：\n%1")
