@@ -146,6 +146,10 @@ private slots:
                           "\"lessonName\":\"f j\",\"seconds\":5,\"speed\":60,\"stage\":\"键位\","
                           "\"styleName\":\"课程练习\",\"time\":\"2025-01-01T09:00:00\","
                           "\"keys\":[]}");
+        QTest::newRow("a count beyond any integer")
+            << QByteArray("{\"accuracy\":90,\"count\":1e300,\"hits\":9,\"level\":3,\"total\":10,"
+                          "\"seconds\":5,\"speed\":60,\"style\":0,\"styleName\":\"x\","
+                          "\"time\":\"2025-01-01T09:00:00\",\"keys\":[]}");
         QTest::newRow("run without a style")
             << QByteArray("{\"accuracy\":90,\"count\":10,\"hits\":9,\"level\":3,\"total\":10,"
                           "\"seconds\":5,\"speed\":60,\"styleName\":\"x\","
