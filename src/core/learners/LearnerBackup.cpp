@@ -15,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <cmath>
 #include <tuple>
 
 namespace {
@@ -139,13 +140,13 @@ LearnerBackup::Reading LearnerBackup::fromJson(const QByteArray& bytes) {
         return problem(Problem::NotABackup, QStringLiteral("这不是 Keyvora 的备份文件。"));
     const QJsonValue version = o.value(QStringLiteral("format"));
     const double v = version.toDouble();
-    if (!version.isDouble() || v != double(qint64(v)) || v < 1)
+    if (!version.isDouble() || v < 1 || v != std::floor(v))
         return corrupt(QStringLiteral("格式编号"));
     if (v > format)
         return problem(Problem::Newer,
                        QStringLiteral("这个备份由更新版本的 Keyvora 写成（格式 %1），这一版只能"
                                       "恢复格式 %2 的备份。请用新版本恢复。")
-                           .arg(qint64(v))
+                           .arg(v, 0, 'f', 0)
                            .arg(format));
 
     Reading r;
