@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <array>
+
 namespace {
 
 const QByteArray bom = QByteArrayLiteral("\xEF\xBB\xBF");
@@ -36,15 +38,6 @@ QString targetName(int code) {
     if (code > 32 && code < 127)
         return QString(QChar(code));
     return KeyStats::keyName(KeyStats::keyOfCode(code));
-}
-
-QString wrongKeys(const KeyFigures& key) {
-    QStringList parts;
-    for (const auto& [vk, presses] : key.wrong)
-        parts.append(QStringLiteral("%1×%2")
-                         .arg(KeyStats::keyName(KeyStats::keyOfVirtualKey(vk)))
-                         .arg(presses));
-    return parts.join(u'、');
 }
 
 } // namespace
@@ -85,21 +78,48 @@ QByteArray RecordsCsv::runs(const QList<RunRecord>& records) {
 }
 
 QByteArray RecordsCsv::keys(const QList<RunRecord>& records) {
+    // A run has a row for each of its keys, so the rows are made without a list of cells and the
+    // names of the keys once.
+    std::array<QString, 127> targets;
+    for (int code = 0; code < int(targets.size()); ++code)
+        targets[std::size_t(code)] = textCell(targetName(code));
+    std::array<QString, 256> instead;
+    for (int vk = 0; vk < int(instead.size()); ++vk)
+        instead[std::size_t(vk)] = KeyStats::keyName(KeyStats::keyOfVirtualKey(vk));
+
     QString out;
+    out.reserve(qsizetype(records.size()) * 36 * 64);
     appendRow(out, {QStringLiteral("时间"), QStringLiteral("风格"), QStringLiteral("课程"),
                     QStringLiteral("目标"), QStringLiteral("代码"), QStringLiteral("出现"),
                     QStringLiteral("一次击中"), QStringLiteral("击中"),
                     QStringLiteral("中位用时（毫秒）"), QStringLiteral("Shift 失误"),
                     QStringLiteral("常按成")});
+    QString wrong;
     for (const RunRecord& r : records) {
-        const QString when = r.when.toString(Qt::ISODate);
-        const QString style = r.isLesson() ? QString() : textCell(r.styleName);
-        const QString lesson = textCell(r.lesson);
-        for (const KeyFigures& k : r.keys)
-            appendRow(out, {when, style, lesson, textCell(targetName(k.code)), number(k.code),
-                            number(k.shown), number(k.firstHits), number(k.hits),
-                            k.medianMs >= 0 ? number(k.medianMs) : QString(), number(k.shiftSlips),
-                            textCell(wrongKeys(k))});
+        const QString run = r.when.toString(Qt::ISODate) + u',' +
+                            (r.isLesson() ? QString() : textCell(r.styleName)) + u',' +
+                            textCell(r.lesson) + u',';
+        for (const KeyFigures& k : r.keys) {
+            out += run;
+            out += k.code >= 0 && k.code < int(targets.size()) ? targets[std::size_t(k.code)]
+                                                               : QString();
+            for (const int n : {k.code, k.shown, k.firstHits, k.hits})
+                out += u',' + QString::number(n);
+            out += u',';
+            if (k.medianMs >= 0)
+                out += QString::number(k.medianMs);
+            out += u',' + QString::number(k.shiftSlips) + u',';
+            wrong.clear();
+            for (const auto& [vk, presses] : k.wrong) {
+                if (!wrong.isEmpty())
+                    wrong += u'、';
+                wrong += vk >= 0 && vk < int(instead.size()) ? instead[std::size_t(vk)]
+                                                             : QString::number(vk);
+                wrong += u'×' + QString::number(presses);
+            }
+            out += textCell(wrong);
+            out += lineEnd;
+        }
     }
     return bom + out.toUtf8();
 }
