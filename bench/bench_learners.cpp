@@ -7,6 +7,7 @@
 // into a learner who has half of them. Medians of the given number of runs.
 //   build/release/bench/bench_learners [runs]          (default 15)
 
+#include "SampleRun.h"
 #include "TrainerRig.h"
 
 #include "app/Trainer.h"
@@ -53,27 +54,6 @@ double timed(int runs, const std::function<void()>& step,
     return median(ms);
 }
 
-// A record of a run of 50 characters in a letters-and-digits style, as bench_history makes them.
-QByteArray sampleLine(int i, std::mt19937& random) {
-    RunRecord r;
-    r.when = QDateTime(QDate(2025, 1, 1), QTime(8, 0)).addSecs(qint64(i) * 600);
-    r.styleName = QStringLiteral("字母和数字");
-    r.level = 3;
-    r.total = 50;
-    r.count = 50;
-    r.hits = 40 + int(random() % 10);
-    r.accuracy = r.hits * 2;
-    r.seconds = 60 + random() % 30 + 0.5;
-    r.speed = int(r.hits * 60 / r.seconds);
-    for (int code : QByteArray("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ")) {
-        KeyFigures k{code, 2 + int(random() % 3), 1, 300 + int(random() % 500), 2, 0, {}};
-        for (int w = 0; w < 2; ++w)
-            k.wrong.append({65 + int(random() % 26), 1 + int(random() % 3)});
-        r.keys.append(k);
-    }
-    return r.toJson() + '\n';
-}
-
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -98,7 +78,7 @@ int main(int argc, char** argv) {
     std::mt19937 random(7);
     QByteArray lines;
     for (int i = 0; i < records; ++i)
-        lines += sampleLine(i, random);
+        lines += sampleRun(i, random).toJson() + '\n';
     for (const int id : {Learners::firstId, other})
         writeFile(data.file(Learners::filesOf(id).records()), lines);
     std::printf("two learners, %d records each, %.1f MB a file\n", records,
