@@ -247,7 +247,8 @@ private slots:
         QCOMPARE(again.entries(), (QList<MissBook::Entry>{{"经", "x", 2, 2}}));
 
         // Meanwhile it comes back in the stage's character lessons.
-        const CourseLesson& chars =
+        // A copy: the stage it is taken from lives only for this statement.
+        const CourseLesson chars =
             lessonOf(ChineseCurriculum::wubiStage(), CourseLesson::Kind::Wubi,
                      CourseLesson::Source::Characters);
         int seen = 0;
