@@ -92,6 +92,8 @@ private slots:
         QTest::newRow("stray argument") << QStringList{"stray"} << 1 << "stray" << QStringList();
         QTest::newRow("export without a file")
             << QStringList{"--export"} << 1 << "--export" << QStringList();
+        QTest::newRow("export to an empty name")
+            << QStringList{"--export="} << 1 << "--export" << QStringList();
         QTest::newRow("key figures alone")
             << QStringList{"--export-keys"} << 1 << "--export-keys" << QStringList();
         QTest::newRow("both exports") << QStringList{"--export", "a.csv", "--export-all", "b"} << 1

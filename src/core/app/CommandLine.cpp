@@ -154,6 +154,9 @@ std::optional<int> CommandLine::answer(int argc, char** argv, Start* start) {
         return refuse(QStringLiteral("--export 与 --export-all 只能用一个。"));
     if (parser.isSet(exportKeysOption) && !one && !all)
         return refuse(QStringLiteral("--export-keys 要与 --export 或 --export-all 同用。"));
+    for (const QString& option : {exportOption, exportAllOption, learnerOption})
+        if (parser.isSet(option) && parser.value(option).isEmpty())
+            return refuse(QStringLiteral("--%1 后面少了内容。").arg(option));
     if (all && parser.isSet(learnerOption))
         return refuse(QStringLiteral("--export-all 导出每一位学员，不与 --learner 同用。"));
     if (!one && !all && !parser.isSet(learnerOption))
