@@ -116,11 +116,11 @@ private slots:
         QCOMPARE(copy.missBook().entries(), tom.missBook().entries());
         QCOMPARE(backupOf(copy), backupOf(tom));
 
-        const QMap<QString, QByteArray> before = copy.everything();
+        const QByteArray records = copy.records();
         const BackupRestore::Outcome again =
             BackupRestore::into(backup.contents, copy.data, copy.files, now);
         QCOMPARE((QList<int>{again.recordsAdded, again.textsAdded}), (QList<int>{0, 0}));
-        QCOMPARE(copy.records(), before.value(copy.data.file(copy.files.records())));
+        QCOMPARE(copy.records(), records);
         QCOMPARE(copy.texts().texts().size(), 2);
     }
 
