@@ -6,6 +6,7 @@
 //   build/release/bench/bench_history [runs]          (offscreen unless QT_QPA_PLATFORM is set)
 
 #include "FakeClock.h"
+#include "SampleRun.h"
 #include "history/ChartModule.h"
 #include "history/HistoryWindow.h"
 #include "history/PracticeHistory.h"
@@ -30,26 +31,6 @@ double msSince(std::chrono::steady_clock::time_point start) {
         .count();
 }
 
-RunRecord sample(int i, std::mt19937& random) {
-    RunRecord r;
-    r.when = QDateTime(QDate(2025, 1, 1), QTime(8, 0)).addSecs(qint64(i) * 600);
-    r.styleName = QStringLiteral("字母和数字");
-    r.level = 3;
-    r.total = 50;
-    r.count = 50;
-    r.hits = 40 + int(random() % 10);
-    r.accuracy = r.hits * 2;
-    r.seconds = 60 + random() % 30;
-    r.speed = int(r.hits * 60 / r.seconds);
-    for (int code : QByteArray("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ")) {
-        KeyFigures k{code, 2 + int(random() % 3), 1, 300 + int(random() % 500), 2, 0, {}};
-        for (int w = 0; w < 2; ++w)
-            k.wrong.append({65 + int(random() % 26), 1 + int(random() % 3)});
-        r.keys.append(k);
-    }
-    return r;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -65,7 +46,7 @@ int main(int argc, char** argv) {
     std::mt19937 random(7);
     QList<RunRecord> records;
     for (int i = 0; i < runs; ++i)
-        records.append(sample(i, random));
+        records.append(sampleRun(i, random));
 
     auto start = std::chrono::steady_clock::now();
     for (const RunRecord& r : records)

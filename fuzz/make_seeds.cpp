@@ -1,12 +1,16 @@
 // Writes the seed corpora of the fuzz targets: settings files as the program writes them (from
-// SettingsFile::format) with variants of their line ends and lengths, number texts, and
-// learners' text files in each encoding the import reads, with the inputs it refuses.
+// SettingsFile::format) with variants of their line ends and lengths, number texts,
+// learners' text files in each encoding the import reads, with the inputs it refuses, and
+// learners' backups as the program writes them, with broken ones.
 // Usage: make_seeds <fuzz/corpus folder>
 
+#include "learners/LearnerBackup.h"
 #include "settings/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QList>
 #include <QPair>
 #include <QStringEncoder>
@@ -66,6 +70,52 @@ bool writeTexts(const QDir& dir) {
     return ok;
 }
 
+bool writeBackups(const QDir& dir) {
+    LearnerBackup::Contents contents;
+    contents.learner = QStringLiteral("小明");
+    contents.records = {
+        "{\"accuracy\":98,\"count\":50,\"hits\":49,\"level\":3,\"seconds\":41.5,\"speed\":71,"
+        "\"style\":3,\"styleName\":\"所有键\",\"time\":\"2026-12-09T10:00:00\",\"total\":50,"
+        "\"keys\":[[65,2,1,400,2,0,[[83,1]]]]}",
+        "{\"accuracy\":93,\"characters\":40,\"charSpeed\":25,\"codeLength\":3.4,\"count\":30,"
+        "\"hits\":28,\"lesson\":\"wubi-07\",\"lessonName\":\"五笔 第 7 课\",\"seconds\":60,"
+        "\"speed\":28,\"stage\":\"五笔\",\"styleName\":\"课程练习\","
+        "\"time\":\"2026-12-09T11:00:00\",\"keys\":[]}"};
+    contents.progress = QJsonObject{
+        {QStringLiteral("format"), 1},
+        {QStringLiteral("unlockAll"), false},
+        {QStringLiteral("lessons"),
+         QJsonObject{{QStringLiteral("keys-01"), QJsonObject{{QStringLiteral("passed"), true},
+                                                             {QStringLiteral("bestSpeed"), 80},
+                                                             {QStringLiteral("bestAccuracy"), 97},
+                                                             {QStringLiteral("attempts"), 2}}}}}};
+    contents.missBook = QJsonObject{
+        {QStringLiteral("format"), 1},
+        {QStringLiteral("entries"), QJsonArray{QJsonObject{{QStringLiteral("text"), "键"},
+                                                           {QStringLiteral("code"), "qvte"},
+                                                           {QStringLiteral("misses"), 1},
+                                                           {QStringLiteral("streak"), 0}}}}};
+    contents.texts = {{QStringLiteral("短文"), QStringLiteral("The quick brown fox.\nJumps.")}};
+    const QByteArray good = LearnerBackup::toJson(contents, QDateTime(QDate(2026, 12, 9), {}));
+    QByteArray newer = good;
+    QByteArray leaving = good;
+    LearnerBackup::Contents empty;
+    empty.learner = QStringLiteral("Tom");
+    const QList<QPair<QString, QByteArray>> files = {
+        {QStringLiteral("backup"), good},
+        {QStringLiteral("empty-learner"), LearnerBackup::toJson(empty, QDateTime())},
+        {QStringLiteral("cut-short"), good.left(good.size() / 2)},
+        {QStringLiteral("newer"), newer.replace("\"format\":1", "\"format\":2")},
+        {QStringLiteral("leaving-name"), leaving.replace("短文", "../短文")},
+        {QStringLiteral("other-json"), "{\"format\":1,\"learners\":[]}"},
+        {QStringLiteral("empty"), QByteArray()},
+    };
+    bool ok = true;
+    for (const auto& [name, bytes] : files)
+        ok &= write(dir, name, bytes);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -76,7 +126,8 @@ int main(int argc, char** argv) {
     const QDir root(QString::fromLocal8Bit(argv[1]));
     if (!root.mkpath(QStringLiteral("fuzz_SettingsFile")) ||
         !root.mkpath(QStringLiteral("fuzz_LeadingNumber")) ||
-        !root.mkpath(QStringLiteral("fuzz_TextImport")))
+        !root.mkpath(QStringLiteral("fuzz_TextImport")) ||
+        !root.mkpath(QStringLiteral("fuzz_Backup")))
         return 1;
     const QDir settings(root.filePath(QStringLiteral("fuzz_SettingsFile")));
     const QDir numbers(root.filePath(QStringLiteral("fuzz_LeadingNumber")));
@@ -148,5 +199,6 @@ int main(int argc, char** argv) {
     for (const auto& [name, bytes] : texts)
         ok &= write(numbers, name, bytes);
     ok &= writeTexts(QDir(root.filePath(QStringLiteral("fuzz_TextImport"))));
+    ok &= writeBackups(QDir(root.filePath(QStringLiteral("fuzz_Backup"))));
     return ok ? 0 : 1;
 }

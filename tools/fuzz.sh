@@ -15,7 +15,7 @@ fi
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${KEYVORA_FUZZ_BUILD_DIR:-$here/build/fuzz}"
-targets=(fuzz_SettingsFile fuzz_LeadingNumber fuzz_TextImport)
+targets=(fuzz_SettingsFile fuzz_LeadingNumber fuzz_TextImport fuzz_Backup)
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEYVORA_FUZZ=ON \
   -DCMAKE_CXX_COMPILER=clang++ >/dev/null

@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 
 #include "FakeClock.h"
+#include "OrdinaryUser.h"
 
 #include "course/ChineseCurriculum.h"
 #include "course/ChineseLessonMaker.h"
@@ -8,6 +9,7 @@
 #include "course/WubiSession.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -245,7 +247,8 @@ private slots:
         QCOMPARE(again.entries(), (QList<MissBook::Entry>{{"经", "x", 2, 2}}));
 
         // Meanwhile it comes back in the stage's character lessons.
-        const CourseLesson& chars =
+        // A copy: the stage it is taken from lives only for this statement.
+        const CourseLesson chars =
             lessonOf(ChineseCurriculum::wubiStage(), CourseLesson::Kind::Wubi,
                      CourseLesson::Source::Characters);
         int seen = 0;
@@ -258,6 +261,31 @@ private slots:
         again.note(QStringLiteral("经"), QStringLiteral("x"), false);
         QVERIFY(again.entries().isEmpty());
         QVERIFY(book.load(now) && book.entries().isEmpty());
+    }
+
+    void aMissBookThatCannotBeReadIsNeverWrittenOver() {
+#ifndef Q_OS_UNIX
+        QSKIP("a file's permissions keep only an ordinary Unix user from reading it");
+#endif
+        const int result = OrdinaryUser::run([] {
+            QTemporaryDir dir;
+            QDir(dir.path()).mkpath(QStringLiteral("数据库"));
+            QFile file(dir.path() + QStringLiteral("/数据库/错字本.json"));
+            const QByteArray kept = "{\"format\":1,\"entries\":[]}";
+            if (!file.open(QIODevice::WriteOnly) || file.write(kept) != kept.size())
+                return false;
+            file.close();
+            file.setPermissions(QFile::WriteOwner); // writable, yet not readable
+            MissBook book(DataFolder(dir.path()), QStringLiteral("数据库/错字本.json"));
+            const bool refused = !book.load(QDateTime(QDate(2026, 12, 9), QTime(9, 0))) &&
+                                 book.setAsideAs().isEmpty() &&
+                                 !book.note(QStringLiteral("经"), QStringLiteral("x"), true);
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+            return refused && file.open(QIODevice::ReadOnly) && file.readAll() == kept;
+        });
+        if (result == OrdinaryUser::cannotDropPrivileges)
+            QSKIP("cannot become an ordinary user here");
+        QCOMPARE(result, 0);
     }
 
     void aMissBookThatDoesNotReadIsSetAside() {

@@ -9,6 +9,7 @@
 #include "keyboard/KeyTable.h"
 #include "settings/Options.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -97,6 +98,24 @@ private slots:
         again.load();
         QCOMPARE(again.standing(QStringLiteral("keys-01")),
                  c.course.standing(QStringLiteral("keys-01")));
+    }
+
+    void switchingLearnerShowsTheirOwnProgressAndDropsTheLessonOnDisplay() {
+        Course c;
+        QVERIFY(c.course.start(QStringLiteral("keys-01")));
+        c.type(0.2);
+        QVERIFY(c.course.startNext());
+        QSignalSpy changed(&c.course, &CoursePractice::lessonChanged);
+        const LearnerFiles other{QStringLiteral("数据库/学员/1")};
+        QDir(c.rig.dir.path()).mkpath(other.folder);
+
+        c.course.setLearner(other);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(!c.course.current() && !c.course.takesKeys());
+        QCOMPARE(c.course.firstToPractise(), QStringLiteral("keys-01"));
+        c.course.setLearner(LearnerFiles());
+        QCOMPARE(c.course.firstToPractise(), QStringLiteral("keys-02"));
+        QVERIFY(c.rig.messageBox.texts.isEmpty());
     }
 
     void theResultNamesTheKeysMissedMostWithWhatWasPressedInstead() {

@@ -4,6 +4,7 @@
 #include "TrainerRig.h"
 
 #include "app/Trainer.h"
+#include "history/KeyStats.h"
 #include "history/RecordFile.h"
 #include "history/WeakKeys.h"
 
@@ -145,6 +146,10 @@ private slots:
                           "\"lessonName\":\"f j\",\"seconds\":5,\"speed\":60,\"stage\":\"键位\","
                           "\"styleName\":\"课程练习\",\"time\":\"2025-01-01T09:00:00\","
                           "\"keys\":[]}");
+        QTest::newRow("a count beyond any integer")
+            << QByteArray("{\"accuracy\":90,\"count\":1e300,\"hits\":9,\"level\":3,\"total\":10,"
+                          "\"seconds\":5,\"speed\":60,\"style\":0,\"styleName\":\"x\","
+                          "\"time\":\"2025-01-01T09:00:00\",\"keys\":[]}");
         QTest::newRow("run without a style")
             << QByteArray("{\"accuracy\":90,\"count\":10,\"hits\":9,\"level\":3,\"total\":10,"
                           "\"seconds\":5,\"speed\":60,\"styleName\":\"x\","
@@ -337,6 +342,57 @@ private slots:
         }
         // Both consumed the same numbers: the next ones agree as well.
         QCOMPARE(weighted.random.next(), plain.random.next());
+    }
+
+    void aRunIsRecordedForTheLearnerItBeganWith_data() {
+        QTest::addColumn<bool>("switchMidRun");
+        QTest::newRow("switched between runs") << false;
+        QTest::newRow("switched during the run") << true;
+    }
+    void aRunIsRecordedForTheLearnerItBeganWith() {
+        QFETCH(bool, switchMidRun);
+        Session s;
+        const LearnerFiles other{QStringLiteral("数据库/学员/1")};
+        const DataFolder& data = s.trainer.platform().data;
+        QDir(data.path()).mkpath(other.folder);
+        s.queue({'A', 'B'});
+        s.start();
+        s.press(0.5, 'A');
+        if (!switchMidRun)
+            s.trainer.run.stop();
+        s.trainer.history.setLearner(other);
+        s.trainer.run.stop();
+        s.queue({'Q', 'W'});
+        s.start();
+        s.press(0.5, 'Q');
+        s.trainer.run.stop();
+
+        const QList<RunRecord> first = RecordFile(data).load();
+        const QList<RunRecord> second = RecordFile(data, other.records()).load();
+        QCOMPARE(first.size(), 1);
+        QCOMPARE(first[0].keys.first().code, int('A'));
+        QCOMPARE(second.size(), 1);
+        QCOMPARE(second[0].keys.first().code, int('Q'));
+    }
+
+    void theWeakKeysAreTheCurrentLearnersAndASwitchReadsNothing() {
+        Session s;
+        const LearnerFiles other{QStringLiteral("数据库/学员/1")};
+        const DataFolder& data = s.trainer.platform().data;
+        QDir(data.path()).mkpath(other.folder);
+        const QDateTime day(QDate(2025, 1, 1), {});
+        writeFile(RecordFile(data).path(), lineOf(record('Q', 10, 8, day)));
+        writeFile(RecordFile(data, other.records()).path(), lineOf(record('Q', 10, 0, day)));
+        const int q = KeyStats::keyOfCode('Q');
+        QCOMPARE(s.trainer.history.recentWeakKeys().missRate(q), 0.8);
+
+        // The other learner's file is read when next needed, not at the switch.
+        QFile::rename(RecordFile(data, other.records()).path(), data.file("moved.jsonl"));
+        s.trainer.history.setLearner(other);
+        QFile::rename(data.file("moved.jsonl"), RecordFile(data, other.records()).path());
+        QCOMPARE(s.trainer.history.recentWeakKeys().missRate(q), 0.0);
+        s.trainer.history.setLearner(LearnerFiles());
+        QCOMPARE(s.trainer.history.recentWeakKeys().missRate(q), 0.8);
     }
 
     void theOptionIsKeptInItsOwnFileAndTheDefaultsTurnItOff() {

@@ -50,10 +50,29 @@ void CoursePractice::say(const QString& text) const {
 
 void CoursePractice::load() {
     loadData();
+    loadLearner();
+}
+
+void CoursePractice::setLearner(const LearnerFiles& files) {
+    currentId_.clear();
+    attempt_.reset();
+    pinyinEntries_.clear();
+    result_ = Result{};
+    hints_.show(-1);
+    progress_ = CourseProgress(platform_.data, files.progress());
+    missBook_ = MissBook(platform_.data, files.missBook());
+    loadLearner();
+    emit lessonChanged();
+}
+
+void CoursePractice::loadLearner() {
     const QDateTime now = platform_.clock->localDateTime();
-    if (!missBook_.load(now) && !missBook_.setAsideAs().isEmpty())
-        say(QStringLiteral("错字本文件已损坏，无法读取。它已改名保存为：\n%1")
-                .arg(missBook_.setAsideAs()));
+    if (!missBook_.load(now))
+        say(missBook_.setAsideAs().isEmpty()
+                ? QStringLiteral("无法读取错字本文件：\n%1\n%2\n这次练习的错字不会覆盖它。")
+                      .arg(missBook_.path(), missBook_.lastError())
+                : QStringLiteral("错字本文件已损坏，无法读取。它已改名保存为：\n%1")
+                      .arg(missBook_.setAsideAs()));
     switch (progress_.load(now)) {
     case CourseProgress::Reading::SetAside:
         say(QStringLiteral("课程进度文件已损坏，无法读取。它已改名保存为：\n%1\n课程从头开始。")

@@ -56,6 +56,9 @@ public:
     // Reads the word list, the Chinese tables, the progress and the 错字本. A progress file that
     // does not read is set aside and the course starts afresh; the learner is told either way.
     void load();
+    // Another learner's progress and 错字本 from now on, read at once as load() reads them. A
+    // lesson on display is dropped unrecorded, as starting another lesson drops it.
+    void setLearner(const LearnerFiles& files);
 
     // The learner's own texts, each with the lessons it was cut into, as 我的文本 lists them.
     void setTexts(const QList<std::pair<QString, QStringList>>& texts);
@@ -134,6 +137,7 @@ signals:
 private:
     void buildStages();
     void loadData();
+    void loadLearner();
     void finish();
     void noteMisses();
     void say(const QString& text) const;

@@ -20,9 +20,16 @@ QString MissBook::path() const {
 bool MissBook::load(const QDateTime& now) {
     entries_.clear();
     setAsideAs_.clear();
+    keepOff_ = false;
     QFile file(path());
-    if (!file.open(QIODevice::ReadOnly))
-        return !file.exists();
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (!file.exists())
+            return true;
+        lastError_ = file.errorString();
+        qCWarning(lcCourse) << "cannot read" << path() << lastError_;
+        keepOff_ = true;
+        return false;
+    }
     const QByteArray bytes = file.readAll();
     file.close();
     if (fromJson(bytes, &entries_))
@@ -106,6 +113,11 @@ bool MissBook::fromJson(const QByteArray& bytes, QList<Entry>* entries) {
 }
 
 bool MissBook::save() {
+    if (keepOff_) {
+        lastError_ =
+            QStringLiteral("错字本文件 %1 无法读取，为了不丢失其中的字，不会写入它。").arg(path());
+        return false;
+    }
     const QByteArray content = toJson();
     QSaveFile file(folder_.fileForWriting(relativePath_));
     file.setDirectWriteFallback(false);

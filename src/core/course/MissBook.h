@@ -28,7 +28,8 @@ public:
 
     QString path() const;
     // Reads the book. A file that does not read is set aside as the progress file is (its new
-    // name in setAsideAs()) and the book starts empty; false then.
+    // name in setAsideAs()) and the book starts empty; false then. A file that cannot be read at
+    // all is left where it is and never written over (false, with lastError()).
     bool load(const QDateTime& now);
     QString setAsideAs() const { return setAsideAs_; }
 
@@ -53,4 +54,7 @@ private:
     QList<Entry> entries_;
     QString lastError_;
     QString setAsideAs_;
+    // A file there that could not be read is never written over: it may hold all the learner
+    // missed.
+    bool keepOff_ = false;
 };

@@ -56,6 +56,15 @@ const WeakKeys& PracticeHistory::recentWeakKeys() {
     return weakKeys_;
 }
 
+void PracticeHistory::setLearner(const LearnerFiles& files) {
+    runEnded();
+    learner_ = files;
+    file_ = RecordFile(file_.dataFolder(), files.records());
+    weakKeys_.setRecent({});
+    recentLoaded_ = false;
+    emit learnerChanged();
+}
+
 RunRecord PracticeHistory::summaryNow() const {
     using NumberText::roundHalfEven;
 

@@ -4,6 +4,7 @@
 #include "history/RunRecorder.h"
 #include "history/WeakKeyOption.h"
 #include "history/WeakKeys.h"
+#include "platform/LearnerFiles.h"
 
 #include <QObject>
 
@@ -14,10 +15,10 @@ class Options;
 class PracticeState;
 class DataFolder;
 
-// The learner's history: the figures of the run in progress, a record appended to the record
-// file when a run ends, and the weak-key practice fed by the newest records. Old records are
-// read only when something needs them: the weak-key draw at the start of a run, or the history
-// window.
+// The learner's history: the figures of the run in progress, a record appended to the current
+// learner's record file when a run ends, and the weak-key practice fed by the newest records.
+// Old records are read only when something needs them: the weak-key draw at the start of a
+// run, or the history window. The weak-key option itself is everyone's.
 class PracticeHistory : public QObject {
     Q_OBJECT
 public:
@@ -48,9 +49,17 @@ public:
     // The weak-key figures of the newest records, read when first asked for.
     const WeakKeys& recentWeakKeys();
 
+    // Another learner's records from now on: the weak-key figures read so far are dropped and
+    // the new learner's are read when next needed, so switching reads nothing. A run still
+    // being recorded is recorded first, for the learner it began with; stop it before.
+    void setLearner(const LearnerFiles& files);
+    const LearnerFiles& learner() const { return learner_; }
+
 signals:
     // A record was added to the history (whether or not the file took it).
     void recorded(const RunRecord& record);
+    // The history is another learner's now.
+    void learnerChanged();
 
 private:
     void loadRecent();
@@ -58,6 +67,7 @@ private:
     const PracticeState& state_;
     Options& options_;
     const Clock& clock_;
+    LearnerFiles learner_;
     RecordFile file_;
     RunRecorder recorder_;
     WeakKeys weakKeys_;

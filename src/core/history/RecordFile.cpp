@@ -1,9 +1,13 @@
 #include "history/RecordFile.h"
 
 #include "platform/DataFolder.h"
+#include "platform/WholeFile.h"
 
 #include <QFile>
 #include <QSaveFile>
+#include <QSet>
+
+#include <algorithm>
 
 Q_LOGGING_CATEGORY(lcRecords, "keyvora.records", QtCriticalMsg)
 
@@ -42,16 +46,17 @@ QList<RunRecord> parse(const QList<QByteArrayView>& lines, int detailed, int lim
 
 } // namespace
 
-RecordFile::RecordFile(const DataFolder& folder) : folder_(folder) {}
+RecordFile::RecordFile(const DataFolder& folder, QString relativePath)
+    : folder_(folder), relativePath_(std::move(relativePath)) {}
 
 QString RecordFile::path() const {
-    return folder_.file(QStringLiteral("数据库/练习记录.jsonl"));
+    return folder_.file(relativePath_);
 }
 
 bool RecordFile::append(const RunRecord& record) {
     const QByteArray line = record.toJson() + '\n';
     // In the user's own data folder the folders are made on the first write.
-    QFile file(folder_.fileForWriting(QStringLiteral("数据库/练习记录.jsonl")));
+    QFile file(folder_.fileForWriting(relativePath_));
     if (file.exists() && file.size() + line.size() > maxBytes)
         return trim(line);
 
@@ -116,12 +121,12 @@ bool RecordFile::trim(const QByteArray& newLine) {
     return true;
 }
 
-QList<RunRecord> RecordFile::load() const {
+QList<RunRecord> RecordFile::load(int detailed) const {
     QFile file(path());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
-    return parse(linesNewestFirst(bytes, true), detailedRuns, -1);
+    return parse(linesNewestFirst(bytes, true), detailed, -1);
 }
 
 QList<RunRecord> RecordFile::loadLast(int count) const {
@@ -139,4 +144,72 @@ QList<RunRecord> RecordFile::loadLast(int count) const {
         if (records.size() >= count || from == 0)
             return records;
     }
+}
+
+RecordFile::Merged RecordFile::merge(const QList<QByteArray>& lines) {
+    Merged merged;
+    QByteArray bytes;
+    if (QFile::exists(path())) {
+        const WholeFile::Read read = WholeFile::read(path(), maxBytes * 2);
+        if (!read.ok()) {
+            merged.error = read.error;
+            return merged;
+        }
+        bytes = read.bytes;
+    }
+
+    // Every record of the file and each new one once, with its time; the file's own order
+    // decides between records of the same time.
+    struct Entry {
+        QDateTime when;
+        QByteArrayView line;
+    };
+    QList<Entry> entries;
+    QSet<QByteArrayView> present;
+    const QList<QByteArrayView> own = linesNewestFirst(bytes, true);
+    for (auto it = own.crbegin(); it != own.crend(); ++it) {
+        const std::optional<RunRecord> r = RunRecord::fromJson(*it, true);
+        if (r && !present.contains(*it)) {
+            present.insert(*it);
+            entries.append({r->when, *it});
+        }
+    }
+    for (const QByteArray& line : lines) {
+        const std::optional<RunRecord> r = RunRecord::fromJson(line, true);
+        if (!r || line.contains('\n') || present.contains(line))
+            continue;
+        present.insert(line);
+        entries.append({r->when, line});
+        ++merged.added;
+    }
+    merged.ok = true;
+    if (merged.added == 0)
+        return merged;
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.when < b.when; });
+
+    qint64 size = 0;
+    for (const Entry& e : entries)
+        size += e.line.size() + 1;
+    qsizetype first = 0;
+    if (size > maxBytes) {
+        // The newest that fit, as trimming keeps them.
+        size = 0;
+        first = entries.size();
+        while (first > 0 && size + entries[first - 1].line.size() + 1 <= keptBytes)
+            size += entries[--first].line.size() + 1;
+        merged.leftOut = int(first);
+    }
+    QByteArray content;
+    content.reserve(size);
+    for (qsizetype i = first; i < entries.size(); ++i)
+        content.append(entries[i].line.data(), entries[i].line.size()).append('\n');
+
+    const QString error = WholeFile::write(folder_.fileForWriting(relativePath_), content);
+    if (!error.isEmpty()) {
+        qCWarning(lcRecords) << "cannot write the merged" << path();
+        merged = Merged{};
+        merged.error = error;
+    }
+    return merged;
 }

@@ -4,6 +4,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 namespace {
 
 const QByteArray keysField = QByteArrayLiteral(",\"keys\":[");
@@ -23,7 +25,8 @@ bool isWhole(const QJsonValue& v, double low, double high) {
     if (!v.isDouble())
         return false;
     const double d = v.toDouble();
-    return d == double(qint64(d)) && d >= low && d <= high;
+    // The range first: a number beyond an integer's range has no integer to compare with.
+    return d >= low && d <= high && d == std::floor(d);
 }
 
 std::optional<KeyFigures> keyFrom(const QJsonValue& value) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace {
@@ -23,6 +24,10 @@ DataFolder DataFolder::choose(const QString& programFolder, const QString& users
         canCreateFileIn(QDir::fromNativeSeparators(program.file(settingsFolderName()))))
         return DataFolder(programFolder, Place::BesideProgram);
     return DataFolder(usersOwnFolder, Place::UsersOwn);
+}
+
+DataFolder DataFolder::chooseForThisUser(const QString& programFolder) {
+    return choose(programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 QString DataFolder::fileForWriting(const QString& relative) const {

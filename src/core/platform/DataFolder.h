@@ -24,6 +24,9 @@ public:
     // Decided once at start: beside the program when its settings folder 数据库 exists and this
     // user can really create a file in it, otherwise the user's own folder (when there is one).
     static DataFolder choose(const QString& programFolder, const QString& usersOwnFolder);
+    // The same choice with this user's own data folder as the system names it for the
+    // application; the application's name must be set first, as it names the folder.
+    static DataFolder chooseForThisUser(const QString& programFolder);
 
     const QString& path() const { return root_.path(); }
     Place place() const { return place_; }

@@ -65,6 +65,17 @@ QString SafeFileName::from(const QString& name) {
     return safe;
 }
 
+bool SafeFileName::leavesFolder(QStringView name) {
+    if (name.contains(u'/') || name.contains(u'\\'))
+        return true;
+    if (name.size() >= 2 && name[1] == u':' && name[0].isLetter() && name[0].unicode() < 128)
+        return true;
+    for (const QChar c : name)
+        if (c != u'.' && !c.isSpace())
+            return false;
+    return !name.isEmpty();
+}
+
 QString SafeFileName::unique(const QString& name, const QStringList& taken) {
     QString candidate = name;
     for (int n = 2; taken.contains(candidate, Qt::CaseInsensitive); ++n)

@@ -17,6 +17,11 @@ public:
 
     static QString from(const QString& name);
 
+    // Whether a name from elsewhere (a backup) would lead out of its folder taken as a path: one
+    // holding a separator ('/' or '\\'), starting with a drive ("C:") or made of nothing but
+    // dots and spaces (".", "..").
+    static bool leavesFolder(QStringView name);
+
     // The name, or the name with " (2)", " (3)", ... when it is among those taken (compared
     // without regard to case, as on Windows and macOS).
     static QString unique(const QString& name, const QStringList& taken);

@@ -70,6 +70,13 @@ TextLibrary::Outcome TextLibrary::addClipboard(const QString& text, const QDateT
     return store(name, imported);
 }
 
+TextLibrary::Outcome TextLibrary::addNamed(const QString& name, const QString& text) {
+    const TextImport::Result imported = TextImport::fromClipboard(text);
+    if (!imported.ok())
+        return failed(imported.message);
+    return store(name, imported);
+}
+
 TextLibrary::Outcome TextLibrary::remove(const QString& name) {
     const LibraryText* text = find(name);
     if (!text)

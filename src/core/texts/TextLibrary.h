@@ -53,6 +53,8 @@ public:
     // Named after the time the text was taken, "剪贴板 2026-12-09 15：30" (a file name may hold
     // no ':').
     Outcome addClipboard(const QString& text, const QDateTime& when);
+    // A text under a name of its own (a backup's), by the rules of the clipboard.
+    Outcome addNamed(const QString& name, const QString& text);
     Outcome remove(const QString& name);
 
 private:

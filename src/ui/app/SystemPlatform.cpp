@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStandardPaths>
 
 SystemPlatform::SystemPlatform(const QString& programFolder) {
     for (int i = 0; i < 4; ++i) {
@@ -14,8 +13,7 @@ SystemPlatform::SystemPlatform(const QString& programFolder) {
     platform_.clock = &clock_;
     platform_.random = &random_;
     platform_.folder = ProgramFolder(programFolder);
-    platform_.data = DataFolder::choose(
-        programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    platform_.data = DataFolder::chooseForThisUser(programFolder);
     platform_.screenWidth = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry().width() : 1024;

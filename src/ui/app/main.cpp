@@ -11,9 +11,14 @@
 #endif
 
 int main(int argc, char** argv) {
-    // A plain start has no arguments and pays nothing for the command line.
+    // A plain start has no arguments and pays nothing for the command line. The command line is
+    // read before any window system is touched: --help, --version, the exports and a refusal
+    // work without a display. A learner named by --learner is made current here, so the
+    // windows start with that learner as they start with the current one.
+    CommandLine::Start start;
     if (argc > 1)
-        CommandLine::answer(argc, argv);
+        if (const std::optional<int> code = CommandLine::answer(argc, argv, &start))
+            return *code;
 
     // The window repaints a few small labels ten times a second. Through X shared memory every
     // repaint first waits for the server to finish the previous one (a round trip, and a wakeup
@@ -32,8 +37,6 @@ int main(int argc, char** argv) {
     mallopt(M_ARENA_MAX, 2);
 #endif
     QApplication app(argc, argv);
-    if (const std::optional<int> code = CommandLine::refuseLeftovers(QApplication::arguments()))
-        return *code;
     CommandLine::nameApplication();
     // Lets Wayland compositors match the window to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.keyvora.Keyvora"));
