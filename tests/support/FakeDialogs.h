@@ -36,6 +36,14 @@ public:
         titles << title;
         informations << text;
     }
+    // Answers questions from the queue; no when it is empty.
+    QList<bool> answers;
+    QStringList questions;
+    bool confirm(const QString& title, const QString& text) override {
+        titles << title;
+        questions << text;
+        return !answers.isEmpty() && answers.takeFirst();
+    }
 };
 
 // Answers file choices from queues; an empty queue is a cancel.

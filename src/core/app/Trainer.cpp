@@ -1,7 +1,10 @@
 #include "app/Trainer.h"
 
 #include "keyboard/KeyLayout.h"
+#include "platform/Clock.h"
 #include "platform/SoundChannel.h"
+
+#include <QTimer>
 
 namespace {
 
@@ -34,7 +37,8 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
           },
           switches),
       help(platform_.folder, *platform_.shell, *platform_.messageBox),
-      history(state, options, platform_.data, *platform_.clock) {
+      history(state, options, platform_.data, *platform_.clock),
+      learners(platform_.data, *platform_.clock) {
     run.setBeforeStart([this] {
         if (wubi.reciting())
             wubi.toggleRecitation();
@@ -64,7 +68,21 @@ Trainer::Trainer(const Platform& platform, QObject* parent)
         else
             history.runEnded();
     });
+    connect(&learners, &Learners::currentChanged, this, &Trainer::reloadLearner);
     wireMenus();
+}
+
+void Trainer::switchLearner(int id) {
+    if (id == learners.current())
+        return;
+    if (run.running() || run.countdownActive())
+        run.stop();
+    learners.setCurrent(id); // currentChanged reloads
+}
+
+void Trainer::reloadLearner() {
+    history.setLearner(learners.currentFiles());
+    emit learnerSwitched();
 }
 
 GroupHandlers Trainer::restoreHandlers() {
@@ -103,6 +121,18 @@ void Trainer::wireMenus() {
 }
 
 void Trainer::load() {
+    // The learner a run is recorded for: read before anything is recorded. A list that does not
+    // read is reported once the window is up.
+    switch (learners.load()) {
+    case Learners::Reading::SetAside:
+    case Learners::Reading::Failed:
+        QTimer::singleShot(0, this, [this] { emit learnersUnreadable(learners.setAsideAs()); });
+        break;
+    case Learners::Reading::Fresh:
+    case Learners::Reading::Read:
+        break;
+    }
+    history.setLearner(learners.currentFiles());
     channel(1).setFile(platform_.folder.file(QStringLiteral("声音/音效/音效1")));
     channel(2).setFile(platform_.folder.file(QStringLiteral("声音/音效/击键错误")));
     falling.setTop(0);

@@ -7,6 +7,7 @@
 #include "keyboard/FallingLabel.h"
 #include "keyboard/KeyboardModel.h"
 #include "keyboard/TargetSelector.h"
+#include "learners/Learners.h"
 #include "menus/MenuTree.h"
 #include "platform/Platform.h"
 #include "practice/FingerIndicators.h"
@@ -54,6 +55,13 @@ public:
     GroupHandlers restoreHandlers();
     GroupHandlers menuHandlers();
 
+    // Makes another learner current. A run in progress (or its countdown) stops first and is
+    // recorded for the learner it began with.
+    void switchLearner(int id);
+    // The current learner's files were changed from outside the program's objects: all that
+    // shows them reads them again.
+    void reloadLearner();
+
 signals:
     // Alt+A asks for the file menu at the pointer.
     void fileMenuRequested();
@@ -65,6 +73,12 @@ signals:
     void courseRequested();
     // A run is about to start (its countdown begins): any other practice must stop.
     void runStarting();
+    // Another learner is current, or the current learner's files changed under the program (a
+    // restore): whatever shows a learner's files reads them anew from learners.currentFiles().
+    void learnerSwitched();
+    // The list of learners could not be read; it was renamed to `setAside` ("" when it was left
+    // where it was) and the first learner alone is current.
+    void learnersUnreadable(const QString& setAside);
 
 private:
     void wireMenus();
@@ -96,4 +110,5 @@ public:
     DeferredStart deferredStart;
     HelpMenu help;
     PracticeHistory history;
+    Learners learners;
 };

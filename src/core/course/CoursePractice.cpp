@@ -62,6 +62,7 @@ void CoursePractice::setLearner(const LearnerFiles& files) {
     progress_ = CourseProgress(platform_.data, files.progress());
     missBook_ = MissBook(platform_.data, files.missBook());
     loadLearner();
+    updateSoundHold();
     emit lessonChanged();
 }
 

@@ -7,6 +7,7 @@
 #include "history/ChartModule.h"
 #include "history/HistoryWindow.h"
 #include "keyboard/KeyboardView.h"
+#include "learners/LearnerBar.h"
 #include "look/SongFont.h"
 #include "look/Twips.h"
 #include "platform/ConnectionCheck.h"
@@ -149,9 +150,11 @@ HistoryWindow* Form1::historyWindow() const {
 
 void Form1::showHistory() {
     // The chart module lies beside the program; the window works without it.
-    if (!history_)
+    if (!history_) {
         history_ = new HistoryWindow(trainer_.history,
                                      ChartModule(QCoreApplication::applicationDirPath()), this);
+        history_->setTopBar(new LearnerBar(trainer_, trainer_.platform(), true));
+    }
     history_->show();
     history_->raise();
     history_->activateWindow();
@@ -166,7 +169,11 @@ void Form1::showCourse() {
         // Made, and its data read, only when first asked for: the main window's start pays
         // nothing for the course.
         SongFont::addCourseFont(trainer_.platform().folder.file(SongFont::courseFile));
-        course_ = new CourseWindow(trainer_.platform(), trainer_.options, trainer_.history, this);
+        course_ = new CourseWindow(trainer_.platform(), trainer_.options, trainer_.history,
+                                   trainer_.learners.currentFiles(), this);
+        course_->setTopBar(new LearnerBar(trainer_, trainer_.platform(), false));
+        connect(&trainer_, &Trainer::learnerSwitched, course_,
+                [this] { course_->setLearner(trainer_.learners.currentFiles()); });
         // One practice at a time: a lesson typed stops a run, a run started pauses the lesson.
         connect(&course_->course(), &CoursePractice::practiceStarted, this, [this] {
             RunController& run = trainer_.run;

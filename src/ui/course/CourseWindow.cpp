@@ -51,17 +51,19 @@ QString unitOf(const CourseLesson& lesson) {
 } // namespace
 
 CourseWindow::CourseWindow(const Platform& platform, Options& options, PracticeHistory& history,
-                           QWidget* parent)
+                           const LearnerFiles& files, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), options_(options),
-      course_(std::make_unique<CoursePractice>(platform, options, history)),
-      texts_(std::make_unique<TextLibrary>(platform.data, LearnerFiles().texts())) {
+      course_(std::make_unique<CoursePractice>(platform, options, history, files)),
+      texts_(std::make_unique<TextLibrary>(platform.data, files.texts())) {
     setObjectName(QStringLiteral("kechenglianxi"));
     setWindowTitle(courseTitle);
     setFont(SongFont::make(9));
     // Fits a 1024 × 768 screen with its title bar.
     resize(1000, 700);
 
-    auto* layout = new QHBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout;
+    outer->addLayout(layout, 1);
     layout->addWidget(buildList());
     layout->addWidget(buildPractice(), 1);
 
@@ -219,6 +221,22 @@ void CourseWindow::disableInputMethods() {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     for (QWidget* widget : findChildren<QWidget*>())
         widget->setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void CourseWindow::setTopBar(QWidget* bar) {
+    bar->setParent(this);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, bar);
+    disableInputMethods();
+}
+
+void CourseWindow::setLearner(const LearnerFiles& files) {
+    texts_->setFolder(files.texts());
+    course_->setLearner(files);
+    if (!opened_)
+        return;
+    unlockAll_->setChecked(course_->progress().unlockAll());
+    loadTexts();
+    course_->start(course_->firstToPractise());
 }
 
 void CourseWindow::openCourse() {

@@ -34,7 +34,7 @@ class CourseWindow : public QWidget {
     Q_OBJECT
 public:
     CourseWindow(const Platform& platform, Options& options, PracticeHistory& history,
-                 QWidget* parent = nullptr);
+                 const LearnerFiles& files = LearnerFiles(), QWidget* parent = nullptr);
     ~CourseWindow() override;
 
     CoursePractice& course() { return *course_; }
@@ -55,6 +55,12 @@ public:
 
     // Puts the first lesson not yet passed on display, the first time only.
     void openCourse();
+    // Puts a bar above the course (the learner).
+    void setTopBar(QWidget* bar);
+    // Another learner is current, or the current one's files changed: the course, its texts and
+    // its 错字本 are read anew, and the new learner's first lesson not yet passed is put on
+    // display.
+    void setLearner(const LearnerFiles& files);
 
     // The buttons' actions, also reachable by their access keys.
     void importText();

@@ -19,7 +19,7 @@
 #include <cmath>
 
 HistoryWindow::HistoryWindow(PracticeHistory& history, const ChartModule& charts, QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+    : QWidget(parent, Qt::Window), history_(history) {
     setObjectName(QStringLiteral("lianxijilu"));
     setWindowTitle(QStringLiteral("Keyvora - 练习记录"));
     setFont(SongFont::make(9));
@@ -98,13 +98,24 @@ HistoryWindow::HistoryWindow(PracticeHistory& history, const ChartModule& charts
     layout->addLayout(filter);
     layout->addWidget(table_, 4);
 
-    const QList<RunRecord> runs = history.file().load();
+    reload();
+    connect(&history, &PracticeHistory::recorded, this, &HistoryWindow::add);
+    connect(&history, &PracticeHistory::learnerChanged, this, &HistoryWindow::reload);
+}
+
+void HistoryWindow::reload() {
+    const QList<RunRecord> runs = history_.file().load();
+    detailed_.clear();
     for (const RunRecord& run : runs)
         if (!run.keys.isEmpty())
             detailed_.append(run);
     model_->setRuns(runs);
     refresh();
-    connect(&history, &PracticeHistory::recorded, this, &HistoryWindow::add);
+}
+
+void HistoryWindow::setTopBar(QWidget* bar) {
+    bar->setParent(this);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, bar);
 }
 
 void HistoryWindow::add(const RunRecord& run) {

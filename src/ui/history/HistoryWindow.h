@@ -37,10 +37,16 @@ public:
     // The summary line for these runs.
     static QString summaryText(const QList<RunRecord>& runs);
 
+    // Puts a bar above the summary (the learner, and the ways to take the data out and in).
+    void setTopBar(QWidget* bar);
+
 private:
     void add(const RunRecord& run);
     void refresh();
+    // Reads the record file again: another learner's, or the same one restored into.
+    void reload();
 
+    PracticeHistory& history_;
     RunsTableModel* model_ = nullptr;
     QSortFilterProxyModel* sorted_ = nullptr;
     QTableView* table_ = nullptr;

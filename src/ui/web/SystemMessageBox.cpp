@@ -17,6 +17,12 @@ void SystemMessageBox::showWarning(const QString& title, const QString& text) {
     QMessageBox::warning(parent_, title, withLineFeeds(text), QMessageBox::Ok);
 }
 
+bool SystemMessageBox::confirm(const QString& title, const QString& text) {
+    return QMessageBox::question(parent_, title, withLineFeeds(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void SystemMessageBox::showInformation(const QString& title, const QString& text) {
     QMessageBox::information(parent_, title, withLineFeeds(text), QMessageBox::Ok);
 }

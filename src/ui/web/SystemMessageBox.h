@@ -11,6 +11,7 @@ public:
 
     void showWarning(const QString& title, const QString& text) override;
     void showInformation(const QString& title, const QString& text) override;
+    bool confirm(const QString& title, const QString& text) override;
 
 private:
     QWidget* parent_;
