@@ -103,6 +103,18 @@ private slots:
         QCOMPARE(RecordFile(w.rig.platform().data).load().size(), 3);
     }
 
+    void anUnreadableListIsSetAsideAndTheLearnerTold() {
+        TrainerRig rig;
+        QFile list(rig.dir.path() + QStringLiteral("/数据库/学员.json"));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("{\"format\":1,\"learners\":");
+        list.close();
+        Form1 form(rig.platform());
+        QTRY_COMPARE(rig.messageBox.texts.size(), 1);
+        QVERIFY(rig.messageBox.texts.first().contains(QStringLiteral("学员名单已损坏")));
+        QCOMPARE(form.trainer().learners.current(), Learners::firstId);
+    }
+
     void theDialogAddsRenamesAndRemovesAskingFirst() {
         Windows w;
         LearnersDialog dialog(*w.t, w.rig.inputBox, w.rig.messageBox);

@@ -11,6 +11,7 @@
 #include "look/SongFont.h"
 #include "look/Twips.h"
 #include "platform/ConnectionCheck.h"
+#include "platform/MessageBox.h"
 #include "practice/FingerPanel.h"
 #include "practice/KeyEventMapper.h"
 #include "practice/PracticeArea.h"
@@ -107,6 +108,18 @@ void Form1::wirePanels() {
     connect(&t, &Trainer::exitRequested, this, &QWidget::close);
     connect(&t, &Trainer::historyRequested, this, &Form1::showHistory);
     connect(&t, &Trainer::courseRequested, this, &Form1::showCourse);
+    connect(&t, &Trainer::learnersUnreadable, this, [this](const QString& setAside) {
+        MessageBox* box = trainer_.platform().messageBox;
+        if (!box)
+            return;
+        box->showWarning(QStringLiteral("学员"),
+                         setAside.isEmpty()
+                             ? QStringLiteral("学员名单无法读取，这次只用第一位学员“默认”；"
+                                              "名单文件保持原样。")
+                             : QStringLiteral("学员名单已损坏，已改名保存为：\n%1\n"
+                                              "这次只用第一位学员“默认”。")
+                                   .arg(setAside));
+    });
 
     connect(&t.styles, &DisplayStyles::bannerChanged, label1_, &QLabel::setText);
     connect(&t.styles, &DisplayStyles::keyboardShownChanged, practiceArea_,
