@@ -48,7 +48,7 @@ LearnerBar::LearnerBar(Trainer& trainer, const Platform& platform, bool withData
     if (withData) {
         auto* exporting = new QPushButton(QStringLiteral("导出(&X)..."), this);
         exporting->setObjectName(QStringLiteral("exportRecords"));
-        withKeys_ = new QCheckBox(QStringLiteral("含每个键的数据(&K)"), this);
+        withKeys_ = new QCheckBox(QStringLiteral("含各键的数字(&K)"), this);
         withKeys_->setObjectName(QStringLiteral("exportKeys"));
         auto* backup = new QPushButton(QStringLiteral("备份(&B)..."), this);
         backup->setObjectName(QStringLiteral("backUp"));
