@@ -6,8 +6,10 @@
 #include "course/ChineseLessonView.h"
 #include "course/CourseListModel.h"
 #include "course/CourseWindow.h"
+#include "course/LessonFiguresPanel.h"
 #include "course/LessonResultPanel.h"
 #include "course/LessonTextView.h"
+#include "history/RunsTableModel.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardView.h"
 #include "practice/FingerPanel.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTreeView>
 
@@ -197,6 +200,46 @@ private slots:
         const QRect rightShift = c.placeOf(fingers->shift(1));
         QVERIFY(exactly(image.pixel(rightShift.left() + 6, rightShift.center().y()), litGreen));
         QVERIFY(c.window->keyboard()->hintLabel()->text().contains(QStringLiteral("右手按 Shift")));
+    }
+
+    void whatIsOnScreenMatchesAWholeRepaintAfterKeysThatRepaintOnlyParts() {
+        // Each key repaints only the characters it changes and the figures only their own
+        // labels: what the screen holds must still be what a whole repaint draws.
+        Course c;
+        const QString text = c.course().textSession()->text();
+        LessonTextView* view = c.window->textView();
+        int secondLine = 0;
+        while (view->characterRect(secondLine).top() == view->characterRect(0).top())
+            ++secondLine;
+        QVERIFY(secondLine > 4 && secondLine < text.size());
+        const auto onScreen = [&c](const QWidget* w) {
+            QCoreApplication::processEvents();
+            return c.window->screen()->grabWindow(c.window->winId()).toImage().copy(c.placeOf(w));
+        };
+        const auto repainted = [&](QWidget* w) {
+            w->update();
+            return onScreen(w);
+        };
+        for (int i = 0; i < secondLine + 3; ++i) {
+            if (i % 3 == 1)
+                c.key(text.at(i) == QLatin1Char('f') ? Qt::Key_K : Qt::Key_F); // a miss
+            c.type(text.at(i));
+            if (i % 4 == 0 || i >= secondLine - 1) {
+                for (QWidget* w :
+                     {static_cast<QWidget*>(view), static_cast<QWidget*>(c.window->figures())}) {
+                    const QImage shown = onScreen(w);
+                    QCOMPARE(shown, repainted(w));
+                }
+            }
+        }
+        // The clock's tenths stand apart; a screen reader reads it whole.
+        const LessonAttempt* a = c.course().attempt();
+        const LessonFiguresPanel* figures = c.window->figures();
+        const QLabel* time = figures->value(LessonFiguresPanel::Time);
+        QCOMPARE(figures->value(LessonFiguresPanel::Count)->text(), QString::number(a->count()));
+        QCOMPARE(time->text() + figures->unit(LessonFiguresPanel::Time)->text(),
+                 RunsTableModel::timeText(a->seconds()));
+        QCOMPARE(time->accessibleDescription(), RunsTableModel::timeText(a->seconds()));
     }
 
     void aFinishedLessonShowsItsResultAndTheWayOn() {

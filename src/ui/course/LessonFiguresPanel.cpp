@@ -7,6 +7,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 struct RowText {
@@ -46,12 +48,28 @@ LessonFiguresPanel::LessonFiguresPanel(QWidget* parent)
         values_[r] = new FigureLabel(QStringLiteral("0"), this);
         values_[r]->setFont(SongFont::make(12, true));
         values_[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        values_[r]->setMinimumWidth(64);
+        // A fixed size keeps a new figure from laying the panel out again: the clock changes
+        // ten times a second.
+        values_[r]->setFixedSize(
+            std::max(64, values_[r]->fontMetrics().horizontalAdvance(QStringLiteral("00:00.0")) +
+                             2 * values_[r]->margin() + 4),
+            values_[r]->sizeHint().height());
         values_[r]->setAccessibleName(captions_[r]->text().remove(QLatin1Char(' ')).chopped(1));
         paint(values_[r], Qt::magenta);
-        units_[r] = new QLabel(QString::fromUtf8(rows[r].unit), this);
-        units_[r]->setFont(SongFont::make(10.5, true));
-        paint(units_[r], Qt::black);
+        if (r == Time) {
+            // The clock's tenths stand beside its minutes and seconds, in the unit's place, as
+            // in the statistics panel: each of the two cycles through a few texts it keeps laid
+            // out, where the whole time would be a new text to shape at every tick.
+            units_[r] = new FigureLabel(QStringLiteral(".0"), this);
+            units_[r]->setFont(values_[r]->font());
+            units_[r]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            units_[r]->setFixedSize(units_[r]->sizeHint());
+            paint(units_[r], Qt::magenta);
+        } else {
+            units_[r] = new QLabel(QString::fromUtf8(rows[r].unit), this);
+            units_[r]->setFont(SongFont::make(10.5, true));
+            paint(units_[r], Qt::black);
+        }
         grid->addWidget(captions_[r], r, 0);
         grid->addWidget(values_[r], r, 1);
         grid->addWidget(units_[r], r, 2);
@@ -68,10 +86,19 @@ void LessonFiguresPanel::setFigures(const Figures& f) {
     set(Count, QString::number(f.count));
     set(Hits, QString::number(f.hits));
     set(Accuracy, QString::number(f.accuracy));
-    set(Time, RunsTableModel::timeText(f.seconds));
+    const QString time = RunsTableModel::timeText(f.seconds);
+    const qsizetype point = time.lastIndexOf(QLatin1Char('.'));
+    set(Time, time.left(point));
+    if (units_[Time]->text() != time.mid(point))
+        units_[Time]->setText(time.mid(point));
+    // A screen reader reads the whole time on the figure.
+    if (values_[Time]->accessibleDescription() != time)
+        values_[Time]->setAccessibleDescription(time);
     set(Speed, QString::number(f.speed));
-    set(CharSpeed, QString::number(std::max(0, f.charSpeed)));
-    set(CodeLength, QString::number(std::max(0.0, f.codeLength), 'f', 1));
+    if (f.charSpeed >= 0)
+        set(CharSpeed, QString::number(f.charSpeed));
+    if (f.codeLength >= 0)
+        set(CodeLength, QString::number(f.codeLength, 'f', 1));
     for (const Row row : {CharSpeed, CodeLength}) {
         const bool shown = row == CharSpeed ? f.charSpeed >= 0 : f.codeLength >= 0;
         captions_[row]->setVisible(shown);

@@ -27,6 +27,8 @@ public:
     void setFigures(const Figures& figures);
 
     QLabel* value(Row row) const { return values_[row]; }
+    // Beside the value: its unit, or for the time its tenths.
+    QLabel* unit(Row row) const { return units_[row]; }
 
 private:
     QLabel* captions_[Rows]{};

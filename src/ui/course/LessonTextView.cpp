@@ -44,6 +44,7 @@ LessonTextView::LessonTextView(QWidget* parent) : QWidget(parent) {
 void LessonTextView::setVisibleLines(int lines) {
     visibleLines_ = std::max(1, lines);
     updateGeometry();
+    shownPosition_ = -1;
     follow();
 }
 
@@ -61,6 +62,7 @@ void LessonTextView::setSession(const LessonSession* session) {
     session_ = session;
     laidWidth_ = -1;
     firstLine_ = 0;
+    shownPosition_ = -1;
     if (session_) {
         connect(session_, &LessonSession::progressed, this, &LessonTextView::follow);
         connect(session_, &QObject::destroyed, this, [this] {
@@ -77,6 +79,7 @@ void LessonTextView::setSession(const LessonSession* session) {
 
 void LessonTextView::layOut() {
     lines_.clear();
+    shownPosition_ = -1;
     laidWidth_ = width();
     if (!session_)
         return;
@@ -128,16 +131,34 @@ int LessonTextView::caretLine() const {
 }
 
 void LessonTextView::follow() {
+    const int position = session_ ? session_->position() : -1;
+    const bool finished = session_ && session_->state() == LessonSession::State::Finished;
+    // A wrong key leaves the caret, and the view, as they are.
+    if (position == shownPosition_ && !finished)
+        return;
     // A screen reader reads what is left to type, from the caret on.
-    const QString left = session_ ? session_->text().mid(session_->position()) : QString();
+    const QString left = session_ ? session_->text().mid(position) : QString();
     if (accessibleDescription() != left)
         setAccessibleDescription(left);
     // The caret's line is the second in view, so the line just typed stays readable.
     const int wanted =
         std::clamp(caretLine() - 1, 0, std::max(0, int(lines_.size()) - visibleLines_));
-    if (wanted != firstLine_)
+    if (wanted != firstLine_ || shownPosition_ < 0 || position < 0 || finished ||
+        lineOf(position) - lineOf(shownPosition_) > 1) {
         firstLine_ = wanted;
-    update();
+        update();
+    } else {
+        // Within the lines in view only the lines of the caret's old and new place change:
+        // repainting just those keeps each key's repaint (and what goes to the display) a line
+        // high. A line is repainted whole, so that its runs of one colour are drawn as a whole
+        // repaint draws them.
+        for (const int index : {shownPosition_, position}) {
+            const QRect character = characterRect(index);
+            if (!character.isEmpty())
+                update(0, character.top(), width(), character.height());
+        }
+    }
+    shownPosition_ = finished ? -1 : position;
 }
 
 QRect LessonTextView::characterRect(int index) const {
@@ -179,7 +200,7 @@ void LessonTextView::paintEvent(QPaintEvent* event) {
             if (index == caret) {
                 const QRectF cell(x, top, line.left[std::size_t(j)] - x, lineHeight());
                 painter.fillRect(cell, QColor::fromRgb(KeyboardModel::litColour));
-                painter.fillRect(QRectF(cell.left(), cell.bottom() - 2, cell.width(), 3),
+                painter.fillRect(QRectF(cell.left(), cell.bottom() - 3, cell.width(), 3),
                                  caretColour);
             }
             painter.setPen(colour);

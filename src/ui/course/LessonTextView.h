@@ -52,5 +52,6 @@ private:
     std::vector<Line> lines_;
     int laidWidth_ = -1;
     int firstLine_ = 0;
+    int shownPosition_ = -1; // the caret as last painted; -1: repaint the whole view next
     int visibleLines_ = 4;
 };
