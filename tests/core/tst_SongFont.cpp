@@ -22,9 +22,8 @@ const QString fullFont = QStringLiteral("/usr/share/fonts/truetype/arphic/uming.
 // Every character above ASCII that the program's sources and resources hold.
 QSet<char32_t> charactersOfTheSources() {
     QSet<char32_t> found;
-    for (const char* folder :
-         {"app", "keyboard", "practice", "sound", "settings", "web", "course", "texts", "history",
-          "resources"}) {
+    for (const char* folder : {"app", "keyboard", "practice", "sound", "settings", "web", "course",
+                               "texts", "history", "resources"}) {
         QDirIterator files(QStringLiteral(KEYVORA_SOURCE_DIR "/") + QLatin1String(folder),
                            {"*.cpp", "*.h", "*.txt", "*.in"}, QDir::Files,
                            QDirIterator::Subdirectories);

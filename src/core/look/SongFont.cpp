@@ -34,8 +34,11 @@ bool addCourseFont(const QString& path) {
 
 QFont make(double points, bool bold) {
     QFont font;
-    QStringList families = {ownFamily, QStringLiteral("SimSun"), QStringLiteral("宋体"),
-                            QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
+    QStringList families = {ownFamily,
+                            QStringLiteral("SimSun"),
+                            QStringLiteral("宋体"),
+                            QStringLiteral("AR PL UMing CN"),
+                            QStringLiteral("AR PL UMing TW"),
                             QStringLiteral("AR PL UMing")};
     if (courseAdded)
         families.insert(1, courseFamily);
