@@ -1,5 +1,7 @@
 #include "course/CourseProgress.h"
 
+#include "platform/VersionedJson.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -11,8 +13,7 @@ Q_LOGGING_CATEGORY(lcCourse, "keyvora.course", QtCriticalMsg)
 namespace {
 
 bool isCount(const QJsonValue& v) {
-    return v.isDouble() && v.toDouble() >= 0 && v.toDouble() <= 1e9 &&
-           v.toDouble() == double(qint64(v.toDouble()));
+    return VersionedJson::isWholeNumber(v);
 }
 
 } // namespace
@@ -73,15 +74,10 @@ QString CourseProgress::setAside(const QString& path, const QDateTime& now) {
 
 bool CourseProgress::fromJson(const QByteArray& bytes, QMap<QString, Lesson>* lessons,
                               bool* unlockAll) {
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
+    const std::optional<QJsonObject> object = VersionedJson::object(bytes, format);
+    if (!object || !object->value(QStringLiteral("lessons")).isObject())
         return false;
-    const QJsonObject o = doc.object();
-    const QJsonValue version = o.value(QStringLiteral("format"));
-    if (!isCount(version) || version.toInt() < 1 || version.toInt() > format ||
-        !o.value(QStringLiteral("lessons")).isObject())
-        return false;
+    const QJsonObject& o = *object;
     QMap<QString, Lesson> read;
     const QJsonObject entries = o.value(QStringLiteral("lessons")).toObject();
     for (auto it = entries.begin(); it != entries.end(); ++it) {

@@ -1,5 +1,7 @@
 #include "course/MissBook.h"
 
+#include "platform/VersionedJson.h"
+
 #include "course/CourseProgress.h"
 
 #include <QFile>
@@ -89,14 +91,10 @@ QByteArray MissBook::toJson() const {
 }
 
 bool MissBook::fromJson(const QByteArray& bytes, QList<Entry>* entries) {
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
+    const std::optional<QJsonObject> object = VersionedJson::object(bytes, format);
+    if (!object || !object->value(QStringLiteral("entries")).isArray())
         return false;
-    const QJsonObject o = doc.object();
-    const int version = o.value(QStringLiteral("format")).toInt(-1);
-    if (version < 1 || version > format || !o.value(QStringLiteral("entries")).isArray())
-        return false;
+    const QJsonObject& o = *object;
     QList<Entry> read;
     for (const QJsonValue& v : o.value(QStringLiteral("entries")).toArray()) {
         const QJsonObject e = v.toObject();

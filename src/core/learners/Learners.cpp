@@ -1,5 +1,7 @@
 #include "learners/Learners.h"
 
+#include "platform/VersionedJson.h"
+
 #include "course/CourseProgress.h"
 #include "platform/Clock.h"
 #include "platform/WholeFile.h"
@@ -31,8 +33,7 @@ bool sameName(const QString& a, const QString& b) {
 }
 
 bool isId(const QJsonValue& v) {
-    const double d = v.toDouble(-1);
-    return v.isDouble() && d >= 0 && d <= 1e9 && d == double(qint64(d));
+    return VersionedJson::isWholeNumber(v);
 }
 
 // The number a folder's name starts with: "12" and, for a removed learner, "12-20261209-153005".
@@ -85,15 +86,11 @@ Learners::Reading Learners::load() {
 }
 
 bool Learners::fromJson(const QByteArray& bytes) {
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
+    const std::optional<QJsonObject> object = VersionedJson::object(bytes, format);
+    if (!object || !object->value(QStringLiteral("learners")).isArray() ||
+        !isId(object->value(QStringLiteral("current"))))
         return false;
-    const QJsonObject o = doc.object();
-    const QJsonValue version = o.value(QStringLiteral("format"));
-    if (!isId(version) || version.toInt() < 1 || version.toInt() > format ||
-        !o.value(QStringLiteral("learners")).isArray() || !isId(o.value(QStringLiteral("current"))))
-        return false;
+    const QJsonObject& o = *object;
     QList<Learner> read;
     QSet<int> ids;
     for (const QJsonValue& v : o.value(QStringLiteral("learners")).toArray()) {

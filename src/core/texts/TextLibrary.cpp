@@ -1,10 +1,10 @@
 #include "texts/TextLibrary.h"
 
+#include "platform/WholeFile.h"
 #include "texts/SafeFileName.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 Q_LOGGING_CATEGORY(lcTexts, "keyvora.texts", QtCriticalMsg)
 
@@ -100,18 +100,10 @@ TextLibrary::Outcome TextLibrary::store(const QString& wantedName, const TextImp
     const QString path = QDir(folderPath()).filePath(name + extension);
     const QByteArray bytes = text.text.toUtf8();
 
-    // Unbuffered, so that a short write (a full disk) shows in write()'s result rather than
-    // being lost in the flush before the rename; no fallback to writing into the file itself.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes) == bytes.size();
-    if (!written)
-        file.cancelWriting();
-    if (!written || !file.commit()) {
-        qCWarning(lcTexts) << "cannot write" << path << file.errorString();
-        return failed(QStringLiteral("无法在文件夹“%1”里保存文本（%2），文本没有保存。")
-                          .arg(QDir::toNativeSeparators(folderPath()), file.errorString()));
+    const QString error = WholeFile::write(path, bytes);
+    if (!error.isEmpty()) {
+        qCWarning(lcTexts) << "cannot write" << path << error;
+        return failed(error + QStringLiteral("文本没有保存。"));
     }
     texts_.append({name, path, text.lessons});
     sortByName();
