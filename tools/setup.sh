@@ -68,7 +68,7 @@ case "$mode" in
       cmake --build --preset sanitize --parallel "$(nproc)" &&
       ctest --preset sanitize --parallel "$(nproc)")
 
-    echo "== fuzzing the settings reader, the leading-number parse and the text import, 60 s each"
+    echo "== fuzzing the settings reader, the leading-number parse, the text import and the backup reader, 60 s each"
     bash "$here/tools/fuzz.sh" 60
 
     echo "== the Windows build: cross-compiled, every suite under Wine, portable zip, installer"
